@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs a command with a display (Xvfb unless one is given) and a warm wineserver.
+# Usage: tools/in-wine.sh COMMAND [ARGS...]
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/wine-env.sh"
+
+if [ -z "${KELVORO_IN_DISPLAY:-}" ] && { [ -z "${DISPLAY:-}" ] || [ -n "${KELVORO_FORCE_XVFB:-}" ]; }; then
+  export KELVORO_IN_DISPLAY=1
+  exec xvfb-run -a -s '-screen 0 1280x800x24' "$0" "$@"
+fi
+
+# The first Wine process starts services that would inherit the caller's output
+# pipe (ctest then waits on it): start them here, detached from our streams.
+wineserver -p
+"$WINE" cmd /c exit >/dev/null 2>&1 </dev/null || true
+status=0
+"$@" || status=$?
+wineserver -k || true
+exit $status

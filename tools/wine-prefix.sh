@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Creates and configures the Wine prefix: virtual desktop, no crash dialog,
+# Korean fonts for the Korean locale's dialog fonts.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/wine-env.sh"
+
+stamp="$WINEPREFIX/.kelvoro-configured-v1"
+[ -f "$stamp" ] && exit 0
+
+mkdir -p "$WINEPREFIX"
+"$WINE" wineboot -i >/dev/null 2>&1 </dev/null || true
+wineserver -w
+
+reg_utf8="$(mktemp)"
+cat >"$reg_utf8" <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1280x800"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Gulim"="NanumGothic"
+"GulimChe"="NanumGothicCoding"
+"Dotum"="NanumGothic"
+"DotumChe"="NanumGothicCoding"
+"Batang"="NanumMyeongjo"
+"BatangChe"="NanumMyeongjo"
+"Gungsuh"="NanumMyeongjo"
+"Malgun Gothic"="NanumGothic"
+"굴림"="NanumGothic"
+"굴림체"="NanumGothicCoding"
+"돋움"="NanumGothic"
+"돋움체"="NanumGothicCoding"
+"바탕"="NanumMyeongjo"
+"바탕체"="NanumMyeongjo"
+"궁서"="NanumMyeongjo"
+"맑은 고딕"="NanumGothic"
+"Arial"="Liberation Sans"
+"Courier New"="Liberation Mono"
+"Times New Roman"="Liberation Serif"
+"Microsoft Sans Serif"="Liberation Sans"
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]
+"Tahoma"=hex(7):4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,2e,00,74,00,74,00,66,00,2c,00,4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,00,00,00,00
+"MS Shell Dlg"=hex(7):4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,2e,00,74,00,74,00,66,00,2c,00,4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,00,00,00,00
+"MS Shell Dlg 2"=hex(7):4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,2e,00,74,00,74,00,66,00,2c,00,4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,00,00,00,00
+"Microsoft Sans Serif"=hex(7):4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,2e,00,74,00,74,00,66,00,2c,00,4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,00,00,00,00
+"MS Sans Serif"=hex(7):4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,2e,00,74,00,74,00,66,00,2c,00,4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,00,00,00,00
+"Arial"=hex(7):4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,2e,00,74,00,74,00,66,00,2c,00,4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,00,00,00,00
+"Liberation Sans"=hex(7):4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,2e,00,74,00,74,00,66,00,2c,00,4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,00,00,00,00
+REG
+reg_utf16="$WINEPREFIX/drive_c/kelvoro.reg"
+{ printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$reg_utf8"; } >"$reg_utf16"
+rm -f "$reg_utf8"
+"$WINE" regedit /S 'C:\kelvoro.reg' >/dev/null 2>&1 </dev/null
+wineserver -w
+touch "$stamp"
