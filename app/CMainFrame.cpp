@@ -16,7 +16,7 @@ namespace {
 
 const UINT kIndicators[] = {
     ID_SEPARATOR,  // message pane: "Ready" when idle
-    ID_INDICATOR_CAP,
+    ID_INDICATOR_CAPS,
     ID_INDICATOR_NUM,
     ID_INDICATOR_SCRL,
 };

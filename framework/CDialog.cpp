@@ -77,6 +77,7 @@ void CDialog::EndDialog(int nResult)
 // to put the focus on the first tab stop.
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
+    AfxUnhookWindowCreate();  // the dialog and its controls exist now
     Default();
     return OnInitDialog();
 }

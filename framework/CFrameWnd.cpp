@@ -10,7 +10,6 @@ IMPLEMENT_DYNAMIC(CFrameWnd, CWnd)
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_CREATE()
     ON_WM_SIZE()
-    ON_WM_DESTROY()
     ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
 END_MESSAGE_MAP()
 
@@ -122,20 +121,10 @@ void CFrameWnd::OnSize(UINT nType, int cx, int cy)
         RecalcLayout();
 }
 
-// The program ends when its main window goes.
-void CFrameWnd::OnDestroy()
-{
-    CWnd::OnDestroy();
-    CWinApp* app = AfxGetApp();
-    if (app != nullptr && app->m_pMainWnd == this)
-        ::PostQuitMessage(0);
-}
-
+// Frames live on the heap and go with their window (the program's end follows from the
+// main window's destruction in the window procedure).
 void CFrameWnd::PostNcDestroy()
 {
-    CWinApp* app = AfxGetApp();
-    if (app != nullptr && app->m_pMainWnd == this)
-        app->m_pMainWnd = nullptr;
     delete this;
 }
 
@@ -188,11 +177,6 @@ void CFrameWnd::UpdateIndicators()
     auto* statusBar = dynamic_cast<CStatusBar*>(CWnd::FromHandlePermanent(::GetDlgItem(m_hWnd, AFX_IDW_STATUS_BAR)));
     if (statusBar != nullptr)
         statusBar->UpdateIndicators();
-}
-
-void CFrameWnd::UpdateFrameState()
-{
-    UpdateIndicators();
 }
 
 BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)

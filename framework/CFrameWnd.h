@@ -27,9 +27,6 @@ public:
     // Status bar (AFX_IDW_STATUS_BAR) along the bottom, first pane (AFX_IDW_PANE_FIRST) over the rest.
     virtual void RecalcLayout();
 
-    // Brings menu items and key indicators up to date, as an idle pass does.
-    void UpdateFrameState();
-
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -42,7 +39,6 @@ protected:
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnSize(UINT nType, int cx, int cy);
-    void OnDestroy();
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
 
     HACCEL m_hAccelTable = nullptr;

@@ -1,7 +1,7 @@
 // Resource ids of the program: resources in KELVORO.rc and the controls of its windows.
 #pragma once
 
-#include "../framework/FrameworkIds.h"
+#include "../framework/AfxRes.h"
 
 // Main frame: menu, accelerators, icon and title string.
 #define IDR_MAINFRAME               128
