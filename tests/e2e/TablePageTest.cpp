@@ -1,6 +1,8 @@
 // The "DOC" page as a user sees it: rows and cells after a search, and the alarm-only filter.
 #include "ViewLogs.h"
 
+#include "app/CTemperatureGridWnd.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
