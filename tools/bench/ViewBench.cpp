@@ -20,15 +20,6 @@
 #include <functional>
 #include <vector>
 
-// Members whose units may not be in the library yet; weak, so the real ones win.
-__attribute__((weak)) LogParseResult CTempDegreeContainer::ParseLog(const char* pData, size_t nSize)
-{
-    return ParseTempLog(pData, nSize, m_records, m_nInterval);
-}
-__attribute__((weak)) void CTempDegreeContainer::ClearRecords() { DeleteTempRecords(m_records); }
-__attribute__((weak)) void CTempDegreeContainer::Print() {}
-__attribute__((weak)) void CTempDegreeContainer::OnFileButton() {}
-
 namespace
 {
 using Clock = std::chrono::steady_clock;
