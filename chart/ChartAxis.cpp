@@ -8,6 +8,7 @@
 
 #include "chart/ChartAxisLabel.h"
 #include "chart/ChartCtrl.h"
+#include "chart/ChartGdiGuards.h"
 #include "chart/ChartGrid.h"
 #include "chart/ChartScrollBar.h"
 #include "chart/ChartSerie.h"
@@ -368,4 +369,138 @@ void CChartAxis::SyncScrollBar()
     info.nPage = 10;
     info.nPos = owner->ScrollBarRunsAgainstValues() ? steps - position - 9 : position;
     pAxisScrollBar->SetScrollInfo(&info, TRUE);
+}
+
+// ---- Measuring and painting ----
+
+namespace {
+
+SIZE TextExtent(CDC* dc, const std::string& text)
+{
+    SIZE size = {0, 0};
+    HDC attrib = dc->m_hAttribDC ? dc->m_hAttribDC : dc->GetSafeHdc();
+    ::GetTextExtentPoint32A(attrib, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+}  // namespace
+
+SIZE CChartAxis::MaxTickLabelExtent(CDC* dc) const
+{
+    SIZE largest = {0, 0};
+    if (!dc || !dc->GetSafeHdc())
+        return largest;
+    CFont font;
+    font.CreatePointFont(nFontSizeTenths, strFontFace.c_str(), dc);
+    CChartSelect selectFont(dc->GetSafeHdc(), font.GetSafeHandle());
+    auto measure = [&](double value) {
+        const SIZE size = TextExtent(dc, FormatTickText(value));
+        largest.cx = std::max(largest.cx, size.cx);
+        largest.cy = std::max(largest.cy, size.cy);
+    };
+    if (dMin == dMax) {
+        measure(dMin);
+        return largest;
+    }
+    for (double tick : TickValues())
+        if (IsLabelInside(tick))
+            measure(tick);
+    return largest;
+}
+
+void CChartAxis::Paint(CDC* dc)
+{
+    HDC hdc = dc ? dc->GetSafeHdc() : nullptr;
+    if (!bVisible || !hdc)
+        return;
+    CPen pen(PS_SOLID, 0, crLine);
+    CFont font;
+    font.CreatePointFont(nFontSizeTenths, strFontFace.c_str(), dc);
+    CChartSelect selectPen(hdc, pen.GetSafeHandle());
+    CChartSelect selectFont(hdc, font.GetSafeHandle());
+    CChartTextState textState(hdc);
+    ::SetTextColor(hdc, crText);
+    ::SetBkMode(hdc, TRANSPARENT);
+
+    if (bHorizontal) {
+        const int y = bSecondary ? rcAxis.bottom - 1 : rcAxis.top + 1;
+        ::MoveToEx(hdc, nStartPixel, y, nullptr);
+        ::LineTo(hdc, nEndPixel, y);
+    } else {
+        const int x = bSecondary ? rcAxis.left + 1 : rcAxis.right - 1;
+        ::MoveToEx(hdc, x, nStartPixel, nullptr);
+        ::LineTo(hdc, x, nEndPixel);
+    }
+
+    PlaceAxisLabel(dc);
+
+    pGrid->lstTickPixels.clear();
+    for (double tick : TickValues())
+        PaintTick(tick, dc);
+    pGrid->Paint(dc);
+}
+
+void CChartAxis::PaintTick(double value, CDC* dc)
+{
+    HDC hdc = dc->GetSafeHdc();
+    // A degenerate range has no scale: its one label sits at the middle of the axis,
+    // without a tick mark or a grid line.
+    const bool hasPixel = dMin != dMax;
+    const int tick = hasPixel ? TickPixel(value) : 0;
+    const int at = LabelPixel(value);
+    const std::string text = FormatTickText(value);
+    const SIZE ext = TextExtent(dc, text);
+    const SIZE lab = pLabel->Measure(dc);
+    const bool inside = IsLabelInside(value);
+
+    POINT markFrom;
+    POINT markTo;
+    POINT textAt;
+    if (bHorizontal && !bSecondary) {
+        markFrom = {tick, rcAxis.top + 1};
+        markTo = {tick, rcAxis.top + 4};
+        textAt = {at - ext.cx / 2, rcAxis.top + 5};
+    } else if (bHorizontal) {
+        markFrom = {tick, rcAxis.bottom - 1};
+        markTo = {tick, rcAxis.bottom - 4};
+        textAt = {at - ext.cx / 2, rcAxis.bottom - ext.cy - 5};
+    } else if (!bSecondary) {
+        markFrom = {rcAxis.right - 1, tick};
+        markTo = {rcAxis.right - 4, tick};
+        textAt = {rcAxis.left + lab.cx + 4, at - ext.cy / 2};
+    } else {
+        markFrom = {rcAxis.left + 1, tick};
+        markTo = {rcAxis.left + 4, tick};
+        textAt = {rcAxis.left + 6, at - ext.cy / 2};
+    }
+
+    if (hasPixel && IsPixelInSpan(tick)) {
+        ::MoveToEx(hdc, markFrom.x, markFrom.y, nullptr);
+        ::LineTo(hdc, markTo.x, markTo.y);
+    }
+    if (inside) {
+        // ETO_OPAQUE without a rectangle fills nothing: the text lies on the transparent background.
+        ::ExtTextOutA(hdc, textAt.x, textAt.y, ETO_OPAQUE | ETO_CLIPPED, nullptr, text.c_str(),
+                      static_cast<UINT>(text.size()), nullptr);
+    }
+    if (hasPixel)
+        pGrid->lstTickPixels.push_back(tick);
+}
+
+void CChartAxis::PlaceAxisLabel(CDC* dc)
+{
+    const SIZE lab = pLabel->Measure(dc);
+    const int mid = static_cast<int>(std::fabs((nEndPixel + nStartPixel) * 0.5));
+    int x;
+    int y;
+    if (bHorizontal) {
+        x = mid - lab.cx / 2;
+        y = bSecondary ? rcAxis.top : rcAxis.top + MaxTickLabelExtent(dc).cy + 2;
+    } else {
+        x = bSecondary ? rcAxis.right - lab.cx - 2 : rcAxis.left;
+        y = mid + lab.cy / 2;
+    }
+    const SIZE size = pLabel->Measure(dc);
+    pLabel->rcLabel = {x, y, x + size.cx, y + size.cy};
+    pLabel->Paint(dc);
 }

@@ -25,7 +25,7 @@ public:
     void ChooseTickStep() override;
     void AlignFirstTick() override;
 
-    // The grid point of a value (see the class comment of the .cpp for the direction).
+    // The grid point of a value: down to it on or after the origin, up to it before.
     double FloorToTick(double value) const;
 
     static const char* AutomaticFormat(ChartTimeUnit unit);
@@ -39,5 +39,6 @@ public:
 
 private:
     double StepFrom(double value) const;
+    int UnitsPerTick() const;
     int MonthsPerTick() const;
 };
