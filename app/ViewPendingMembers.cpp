@@ -1,7 +1,6 @@
 // TEMPORARY: view members whose own units are still being written elsewhere; each definition
 // goes as soon as its unit is merged.
 #include "app/CTempDegreeContainer.h"
-#include "app/CTemperatureGridWnd.h"
 
 LogParseResult CTempDegreeContainer::ParseLog(const char* pData, size_t nSize)
 {
@@ -11,16 +10,4 @@ LogParseResult CTempDegreeContainer::ParseLog(const char* pData, size_t nSize)
 void CTempDegreeContainer::ClearRecords()
 {
     DeleteTempRecords(m_records);
-}
-
-void CTempDegreeContainer::Print()
-{
-}
-
-void CTempDegreeContainer::OnFileButton()
-{
-}
-
-void CTemperatureGridWnd::PrintText()
-{
 }

@@ -7,3 +7,4 @@
 #include "framework/CWnd.h"
 #include "framework/CDC.h"
 #include "framework/CScrollBar.h"
+#include "framework/CPrintInfo.h"

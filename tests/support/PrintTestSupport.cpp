@@ -247,6 +247,11 @@ PdfFacts ReadPdf(const std::string& unixPath)
     facts.rotation = std::atoi(FieldOf(info, "Page rot:").c_str());
     facts.title = FieldOf(info, "Title:");
     facts.layoutText = RunUnixCommand("pdftotext -layout " + Quote(unixPath) + " -");
+    // The printer's fonts name the minus sign "hyphen", which reads back as a soft hyphen.
+    const std::string softHyphen = "\xC2\xAD";
+    for (size_t at = facts.layoutText.find(softHyphen); at != std::string::npos;
+         at = facts.layoutText.find(softHyphen, at))
+        facts.layoutText.replace(at, softHyphen.size(), "-");
     return facts;
 }
 
@@ -278,6 +283,17 @@ std::vector<std::vector<std::string>> SplitPages(const std::string& layoutText)
     if (pages.back().empty())
         pages.pop_back();
     return pages;
+}
+
+int PageNumberIn(const std::string& line)
+{
+    const size_t at = line.find("Page:");
+    if (at == std::string::npos)
+        return -1;
+    const size_t digits = line.find_first_not_of(' ', at + 5);
+    return digits != std::string::npos && std::isdigit(static_cast<unsigned char>(line[digits]))
+               ? std::atoi(line.c_str() + digits)
+               : -1;
 }
 
 void RenderPdfPages(const std::string& unixPath, const std::string& unixPrefix)

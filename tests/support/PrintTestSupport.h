@@ -73,10 +73,13 @@ struct PdfFacts
     int pages = 0;
     int rotation = 0;          // "Page rot" of pdfinfo: 90 for landscape pages from the printer
     std::string title;
-    std::string layoutText;    // pdftotext -layout, pages separated by form feeds
+    std::string layoutText;    // pdftotext -layout (UTF-8), pages separated by form feeds
 };
 PdfFacts ReadPdf(const std::string& unixPath);
 // Pages of pdftotext -layout output (split at form feeds), each as its lines.
 std::vector<std::vector<std::string>> SplitPages(const std::string& layoutText);
+// The page number after "Page:" in a line read back (the spaces of a layout are approximate);
+// -1 when there is none.
+int PageNumberIn(const std::string& line);
 // Renders the PDF's pages to PNG files (pdftoppm -png -r 50) with the given path prefix.
 void RenderPdfPages(const std::string& unixPath, const std::string& unixPrefix);
