@@ -5,6 +5,7 @@
 #include "app/CKelvoroApp.h"
 #include "app/CSplashDlg.h"
 #include "app/CTemperatureGridWnd.h"
+#include "framework/CCmdUI.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
