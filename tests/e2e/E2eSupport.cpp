@@ -5,21 +5,6 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
-
-std::string LogHeader(int year, int month, int day, int hour, int minute, int interval)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "T%02d%02d%02d%02d%02d%02d", year % 100, month, day, hour, minute, interval);
-    return text;
-}
-
-std::string LogData(const char* temperature6, int alarm1, int alarm2)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%-6.6s%02X%02X", temperature6, alarm1 & 0xFF, alarm2 & 0xFF);
-    return text;
-}
 
 CTempDegreeContainer& TheView()
 {

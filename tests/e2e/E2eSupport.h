@@ -2,7 +2,8 @@
 // as the user sees them.
 #pragma once
 
-#include "support/AppHarness.h"
+#include "e2e/ViewHost.h"  // LogHeader, LogData
+#include "support/app/AppHarness.h"
 
 #include <windows.h>
 
@@ -10,11 +11,6 @@
 #include <vector>
 
 class CTempDegreeContainer;
-
-// "T" header of a log: date, time and logging interval as the controller writes them.
-std::string LogHeader(int year, int month, int day, int hour, int minute, int interval);
-// A data record: a 6-byte temperature field and the two alarm bytes in hex.
-std::string LogData(const char* temperature6, int alarm1 = 0, int alarm2 = 0);
 
 // The program's view object (in this process).
 CTempDegreeContainer& TheView();

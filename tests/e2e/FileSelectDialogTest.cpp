@@ -15,7 +15,7 @@ const int kPath = 1000, kList = 1001, kUlt = 1002, kFreezer = 1003, kRefrigerato
 
 std::string OneDayLog()
 {
-    return LogHeader(2023, 5, 15, 8, 30, 5) + LogData("-025.3", 0, 1) + LogData("-024.9");
+    return LogHeader(2023, 5, 15, 8, 30, 5) + LogData("-025.3", 0, 1) + LogData("-024.9", 0, 0);
 }
 
 // Lines of the list that name one of the given drives (the machine may have others).

@@ -1,8 +1,9 @@
-#include "support/AppHarness.h"
+#include "support/app/AppHarness.h"
 
 #include "app/CKelvoroApp.h"
 #include "framework/AfxRes.h"
 #include "framework/CWinApp.h"
+#include "framework/CWnd.h"
 
 #include <commctrl.h>
 #include <gdiplus.h>
