@@ -66,6 +66,6 @@ double RadarPageScale(const DEVMODEA& devMode, CDC& dc)
     // Negative print qualities are draft/low/medium/high codes, not dots per inch.
     int dotsPerInch = devMode.dmPrintQuality;
     if (dotsPerInch <= 0)
-        dotsPerInch = dc.GetDeviceCaps(LOGPIXELSX);
+        dotsPerInch = dc.GetDeviceCaps(LOGPIXELSY);
     return dotsPerInch > 0 ? 300.0 / dotsPerInch : 1.0;
 }
