@@ -47,13 +47,16 @@ void CTempDegreeContainer::Print()
     switch (m_tabCtrl.GetCurSel())
     {
     case kTableTab:
-        m_pGridWnd->PrintText();
+        if (m_pGridWnd != nullptr)
+            m_pGridWnd->PrintText();
         break;
     case kGraphTab:
-        PrintGraphPages(*m_pChartWnd, m_records, m_strSearchStart, m_strSearchEnd);
+        if (m_pChartWnd != nullptr)
+            PrintGraphPages(*m_pChartWnd, m_records, m_strSearchStart, m_strSearchEnd);
         break;
     case kRadarTab:
-        PrintRadarPage(*m_pRadarWnd->m_pGraphWnd);
+        if (m_pRadarWnd != nullptr && m_pRadarWnd->m_pGraphWnd != nullptr)
+            PrintRadarPage(*m_pRadarWnd->m_pGraphWnd);
         break;
     default:
         break;  // no page selected: nothing to print

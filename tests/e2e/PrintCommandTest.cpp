@@ -91,6 +91,22 @@ TEST_F(PrintCommand, TablePrintsItsRowsWithAlarmItemsOnLinesOfTheirOwn)
     EXPECT_TRUE(std::regex_search(text, std::regex("\n2023-05-19 +06:00 +-70\\.0\\S* *\n"))) << text;
 }
 
+TEST_F(PrintCommand, TableWithTheAlarmFilterOnPrintsOnlyTheRowsShown)
+{
+    Search(15, true);
+    host.ClickAlarmOnly();
+    host.Pump();
+    ASSERT_EQ(2, host.RowCount());
+    CPdfCapture capture("KELVORO");
+    EXPECT_EQ(1, ClickPrint(CPrintDialogAnswer::Button::Ok));
+    const std::string pdf = capture.WaitForPdf();
+    ASSERT_FALSE(pdf.empty());
+    const std::string text = ReadPdf(pdf).layoutText;
+    EXPECT_EQ(2, CountOf(text, "2023-05-1")) << text;
+    EXPECT_TRUE(std::regex_search(text, std::regex("\n2023-05-15 +08:10 .*SENSOR ALARM"))) << text;
+    EXPECT_TRUE(std::regex_search(text, std::regex("\n2023-05-16 +00:00 .*HIGH TEMP ALARM"))) << text;
+}
+
 TEST_F(PrintCommand, TableEmptiedByTheAlarmFilterPrintsNothing)
 {
     Search(19, false);
@@ -128,6 +144,26 @@ TEST_F(PrintCommand, GraphPrintsOneLandscapePagePerDayOfTheSearchedWeek)
         EXPECT_EQ(1, CountOf(pageText, headings[page])) << pageText;
         EXPECT_NE(std::string::npos, pageText.find("20:00")) << pageText;
     }
+}
+
+// The pages come from the records of the last searched range: the table's filter does not
+// thin them, and a week whose start day has no records still prints the chart of its other days.
+TEST_F(PrintCommand, GraphPrintsTheWholeRangeWhateverTheTableShows)
+{
+    Search(15, false);  // builds the chart
+    Search(14, true);   // no records on the 14th: the chart stays
+    host.ClickAlarmOnly();
+    host.Pump();
+    host.SelectTab(1);
+    CPdfCapture capture("KelvoroChart");
+    CPrintDialogAnswer answer(CPrintDialogAnswer::Button::Ok);
+    host.View().Print();
+    EXPECT_EQ(1, answer.DialogsAnswered());
+    const std::string pdf = capture.WaitForPdf();
+    ASSERT_FALSE(pdf.empty());
+    const PdfFacts facts = ReadPdf(pdf);
+    EXPECT_EQ(3, facts.pages);
+    EXPECT_EQ(1, CountOf(facts.layoutText, "ULT-FREEZER (2023-05-19)"));
 }
 
 TEST_F(PrintCommand, GraphCopiesRepeatThePagesInOneDocument)
