@@ -42,13 +42,13 @@ public:
 
     void Format(const char* format, ...)
 #ifdef __GNUC__
-        __attribute__((format(printf, 2, 3)))
+        __attribute__((format(gnu_printf, 2, 3)))
 #endif
         ;
     void FormatV(const char* format, va_list args);
     void AppendFormat(const char* format, ...)
 #ifdef __GNUC__
-        __attribute__((format(printf, 2, 3)))
+        __attribute__((format(gnu_printf, 2, 3)))
 #endif
         ;
 

@@ -354,3 +354,38 @@ TEST(MessageRoutingCreation, DestroyingTheMainWindowEndsTheMessageLoop)
     EXPECT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     delete wnd;
 }
+
+namespace {
+
+class IdleCountingWnd : public DerivedWnd
+{
+public:
+    int m_idleUpdates = 0;
+
+protected:
+    LRESULT OnIdleUpdate(WPARAM, LPARAM)
+    {
+        ++m_idleUpdates;
+        PostMessage(WM_CLOSE);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(IdleCountingWnd, DerivedWnd)
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdate)
+END_MESSAGE_MAP()
+
+}  // namespace
+
+TEST(MessageRoutingCreation, MessageLoopUpdatesWhenIdleAndEndsWithTheMainWindow)
+{
+    CWinApp app("loop test");
+    IdleCountingWnd wnd;
+    ASSERT_TRUE(wnd.CreateTopLevel());
+    wnd.ShowWindow(SW_SHOWNOACTIVATE);
+    app.m_pMainWnd = &wnd;
+    EXPECT_EQ(0, app.Run());
+    EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_GE(wnd.m_idleUpdates, 1);
+}

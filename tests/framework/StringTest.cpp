@@ -16,6 +16,13 @@ TEST(CString, FormatGrowsPastAnyFixedBuffer)
     EXPECT_EQ("42", text.Right(2));
 }
 
+TEST(CString, FormatFollowsTheC99Conversions)
+{
+    CString text;
+    text.Format("%zu|%lld|%5.1f|%03d|%s", static_cast<size_t>(7), -1234567890123LL, -25.34, 5, "");
+    EXPECT_EQ("7|-1234567890123|-25.3|005|", text);
+}
+
 TEST(CString, ComparisonsAreByteWiseLikeStrcmp)
 {
     const struct {
