@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,34 @@ TEST_F(DaylightSaving, HeaderInsideTheMissingHourIsAccepted)
     ASSERT_TRUE(m_parsed.result.bOk);
     ASSERT_EQ(1u, times.size());
     EXPECT_TRUE(times[0] == "2023-03-26 01:30" || times[0] == "2023-03-26 03:30") << times[0];
+}
+
+// The parse reads the calendar of most records from the offset in force rather than from the
+// runtime; minute by minute over both changes it must agree with the runtime.
+TEST_F(DaylightSaving, EveryRecordAgreesWithTheRuntimesLocalTime)
+{
+    for (const char* pszHeader : {"T230325220001", "T231028220001", "T231029015901"}) {
+        ParsedLog parsed;
+        ParseInto(pszHeader + Records(3 * 1440), parsed);
+        ASSERT_TRUE(parsed.result.bOk);
+        std::tm start = {};
+        start.tm_year = 2000 + std::atoi(std::string(pszHeader + 1, 2).c_str()) - 1900;
+        start.tm_mon = std::atoi(std::string(pszHeader + 3, 2).c_str()) - 1;
+        start.tm_mday = std::atoi(std::string(pszHeader + 5, 2).c_str());
+        start.tm_hour = std::atoi(std::string(pszHeader + 7, 2).c_str());
+        start.tm_min = std::atoi(std::string(pszHeader + 9, 2).c_str());
+        start.tm_isdst = -1;
+        __time64_t t = _mktime64(&start);
+        for (const TempRecord* p : parsed.records.Items()) {
+            std::tm tm;
+            ASSERT_EQ(0, _localtime64_s(&tm, &t));
+            char sz[32];
+            std::snprintf(sz, sizeof sz, "%04d-%02d-%02d %02d:%02d", tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
+                          tm.tm_hour, tm.tm_min);
+            ASSERT_EQ(sz, std::string(p->strDate) + " " + p->strTime.GetString()) << pszHeader;
+            t += 60;
+        }
+    }
 }
 
 TEST_F(DaylightSaving, SearchCountsCalendarMinutesOnTheShortDay)
