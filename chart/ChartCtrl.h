@@ -72,6 +72,9 @@ public:
     void RouteMouseEvent(ChartMouseEvent kind, CPoint point);
     void ResetZoom();
 
+    // A printer length in logical units: measured in screen pixels and taken at three quarters.
+    static int PrintLogicalLength(int deviceUnits, int screenDpi, int printerDpi);
+
     virtual void PrintToDC(CDC* dc, const std::string& heading);
     virtual void PrintWithDialog(const std::string& name, CPrintDialog* dialog);
     virtual void PreparePrint(CDC* dc, CPrintInfo* info);
@@ -141,6 +144,10 @@ private:
     void ShowHoveredScrollBar(CPoint point);
     void HandleScroll(UINT code, UINT pos, CScrollBar* bar);
     bool InPlot(CPoint point) const;
+    void ReleaseBuffer();
+    bool PrintPages(CDC* dc, CPrintInfo* info, const std::string& heading);
 
+    CBitmap bmpBuffer;  // lives as long as dcBuffer's DC
+    HGDIOBJ hOldBufferBitmap = nullptr;
     unsigned nRenderCount = 0;
 };
