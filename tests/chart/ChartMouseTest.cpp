@@ -33,11 +33,6 @@ struct SRange
     double min, max;
 };
 
-SRange Range(const CChartAxis* axis)
-{
-    return {axis->dMin, axis->dMax};
-}
-
 struct SPartsSink : CChartMouseSink
 {
     std::vector<std::string> calls;
@@ -301,10 +296,16 @@ TEST(ChartMouse, HorizontalScrollCodesMoveTheRangeInTenths)
 
 TEST(ChartMouse, PlainVerticalAxisScrollsReversed)
 {
-    SScrollChart w;  // left 0..100 over bounds 0..400: 40 steps, position 31 (bar runs against values)
-    SCROLLINFO info = {sizeof(info), SIF_ALL};
+    // Left 0..100 over bounds 0..400: 40 steps; the bar runs against the values, so position
+    // 40 - 0 - 9 = 31 is asked for, which the bar clamps to its last whole page, 30.
+    SScrollChart w;
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
     ::GetScrollInfo(w.left->pAxisScrollBar->GetSafeHwnd(), SB_CTL, &info);
-    EXPECT_EQ(31, info.nPos);
+    EXPECT_EQ(39, info.nMax);
+    EXPECT_EQ(10u, info.nPage);
+    EXPECT_EQ(30, info.nPos);
     Scroll(w.chart, w.left, WM_VSCROLL, SB_LINEUP);
     EXPECT_NEAR(10, w.left->dMin, 1e-9);
     EXPECT_NEAR(110, w.left->dMax, 1e-9);

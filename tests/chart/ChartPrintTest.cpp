@@ -77,8 +77,8 @@ TEST(ChartPrint, LogicalPageIsThreeQuartersOfTheScreenSizedPage)
         {2479, 96, 300, 594},
         {3508, 96, 300, 841},
         {1000, 96, 96, 750},  // equal resolutions: three quarters of the device page
-        {4961, 96, 600, 595},
-        {3508, 96, 150, 1684},  // another vertical resolution scales on its own
+        {4961, 96, 600, 594},
+        {3508, 96, 150, 1683},  // another vertical resolution scales on its own
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.logical, CChartCtrl::PrintLogicalLength(c.device, c.screenDpi, c.printerDpi)) << c.device;
@@ -98,8 +98,10 @@ TEST(ChartPrint, PageOnAScreenResolutionDeviceHoldsHeadingAndChart)
     EXPECT_TRUE(HasText(emf, "-90"));
     // The chart's drawing rectangle starts at 45: every tick label lies below the heading band.
     for (const SEmfText& t : emf.texts)
+    {
         if (t.text == "30")
             EXPECT_GE(t.at.y, 45);
+    }
     ASSERT_EQ(1u, emf.polylines.size());
     EXPECT_EQ(3u, emf.polylines[0].size());
     // FinishPrint laid the chart out again for its (empty) window.
