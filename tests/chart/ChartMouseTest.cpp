@@ -358,3 +358,74 @@ TEST(ChartMouse, HoverOnlyBarShowsOnlyUnderTheCursor)
     Send(w.chart, WM_MOUSEMOVE, over);
     EXPECT_FALSE(::IsWindowVisible(hwnd));
 }
+
+TEST(ChartMouse, InvertedVerticalAxisScrollsWithItsBar)
+{
+    SScrollChart w;
+    w.left->bInverted = true;
+    w.SetRange(w.left, 100, 200);  // position 10
+    Scroll(w.chart, w.left, WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_NEAR(110, w.left->dMin, 1e-9);
+    EXPECT_NEAR(210, w.left->dMax, 1e-9);
+}
+
+TEST(ChartMouse, WhiteZoomBoxShowsOnlyWhereItCrossesDrawnContent)
+{
+    SWindowChart w;
+    const RECT plot = w.chart.rcPlot;
+    const POINT from = {plot.left - 20, plot.top + 40};  // the box crosses the black plot border
+    const POINT to = {plot.left + 80, plot.top + 90};
+    Send(w.chart, WM_LBUTTONDOWN, from, MK_LBUTTON);
+    Send(w.chart, WM_MOUSEMOVE, to, MK_LBUTTON);
+    ::UpdateWindow(w.chart.GetSafeHwnd());
+    HDC dc = ::GetDC(w.chart.GetSafeHwnd());
+    const COLORREF onBorder = ::GetPixel(dc, plot.left, to.y) & 0xFFFFFF;
+    const COLORREF besideBox = ::GetPixel(dc, plot.left, to.y + 1) & 0xFFFFFF;
+    const COLORREF inWhite = ::GetPixel(dc, plot.left + 40, to.y) & 0xFFFFFF;
+    ::ReleaseDC(w.chart.GetSafeHwnd(), dc);
+    // The box is drawn on the screen only, never into the picture.
+    EXPECT_EQ(0u, ::GetPixel(w.chart.dcBuffer.GetSafeHdc(), plot.left, to.y) & 0xFFFFFF);
+    Send(w.chart, WM_LBUTTONUP, to);
+    EXPECT_EQ(0xFFFFFFu, onBorder);  // the box's bottom edge covers the border
+    EXPECT_EQ(0u, besideBox);        // the border itself, just below the box
+    EXPECT_EQ(0xFFFFFFu, inWhite);
+}
+
+namespace
+{
+struct SRecordingOverlay : CChartOverlay
+{
+    std::vector<std::string>* log;
+    explicit SRecordingOverlay(std::vector<std::string>* l) : log(l) {}
+    ~SRecordingOverlay() override { log->push_back("deleted"); }
+    void OnMouseMove(int, int) override { log->push_back("move"); }
+    void OnLButtonDown(int, int) override { log->push_back("down"); }
+    void OnLButtonUp(int, int) override { log->push_back("up"); }
+    void Paint(CDC* dc) override
+    {
+        log->push_back("paint");
+        ::SetPixel(dc->GetSafeHdc(), 5, 5, RGB(255, 0, 0));
+    }
+};
+}
+
+TEST(ChartMouse, OverlaysHearThePlotsMouseAndPaintOverThePicture)
+{
+    std::vector<std::string> log;
+    {
+        SWindowChart w;
+        w.chart.mapOverlays[1] = new SRecordingOverlay(&log);
+        const RECT plot = w.chart.rcPlot;
+        Send(w.chart, WM_MOUSEMOVE, {plot.left - 2, plot.top + 10});  // outside the plot
+        Send(w.chart, WM_MOUSEMOVE, {plot.left + 10, plot.top + 10});
+        Send(w.chart, WM_LBUTTONDOWN, {plot.left + 10, plot.top + 10}, MK_LBUTTON);
+        Send(w.chart, WM_LBUTTONUP, {plot.left + 10, plot.top + 10});
+        log.push_back("|");
+        ::InvalidateRect(w.chart.GetSafeHwnd(), nullptr, FALSE);
+        ::UpdateWindow(w.chart.GetSafeHwnd());
+        HDC dc = ::GetDC(w.chart.GetSafeHwnd());
+        EXPECT_EQ(RGB(255, 0, 0), ::GetPixel(dc, 5, 5) & 0xFFFFFF);
+        ::ReleaseDC(w.chart.GetSafeHwnd(), dc);
+    }
+    EXPECT_EQ((std::vector<std::string>{"move", "down", "up", "|", "paint", "deleted"}), log);
+}
