@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -279,7 +280,7 @@ private:
 
     void ReadData(const char* p, LogParseResult& result)
     {
-        TempRecord* pRecord = new TempRecord;
+        std::unique_ptr<TempRecord> pRecord(new TempRecord);
         LocalFields local;
         if (m_localClock.Convert(m_tClock, local)) {
             pRecord->strDate = m_texts.DateText(local.nYear, local.nMonth, local.nDay);
@@ -298,7 +299,8 @@ private:
         const CString& strAlarm = m_texts.AlarmText(pRecord->byAlarm1, pRecord->byAlarm2);
         if (!strAlarm.IsEmpty())  // most records carry no alarm and keep the empty text they were made with
             pRecord->strAlarm = strAlarm;
-        m_records.AddTail(pRecord);
+        m_records.AddTail(pRecord.get());
+        pRecord.release();
         m_tClock += static_cast<__time64_t>(m_nInterval) * 60;
     }
 

@@ -1,0 +1,106 @@
+// Base of the chart's numeric and date-time axes: range, value/pixel mapping, zoom,
+// pan, scroll, margin reservation and painting of line, ticks, labels and grid.
+#pragma once
+
+#include <windows.h>
+
+#include <list>
+#include <string>
+#include <vector>
+
+#include "chart/ChartTypes.h"
+
+class CDC;
+class CChartCtrl;
+class CChartSerie;
+class CChartGrid;
+class CChartAxisLabel;
+class CChartScrollBar;
+
+// How an axis's range follows its series.
+enum class ChartRangeMode : int { Fixed = 0, AllPoints = 1, VisiblePoints = 2 };
+
+class CChartAxis {
+public:
+    CChartAxis();
+    virtual ~CChartAxis();
+
+    CChartAxis(const CChartAxis&) = delete;
+    CChartAxis& operator=(const CChartAxis&) = delete;
+
+    virtual void SetBinned(bool b);
+    virtual double PixelToValue(int pixel) const;
+    virtual double FirstTick() const = 0;
+    // Stores the tick after current in next; true while next is still within the range.
+    virtual bool TickAfter(double current, double& next) const = 0;
+    virtual int TickPixel(double value) const = 0;
+    virtual int BinMidPixel(double value) const = 0;
+    virtual int ValueToPixel(double value) const;
+    virtual std::string FormatTickText(double value) const = 0;
+    virtual void ChooseTickStep() = 0;
+    virtual void AlignFirstTick() = 0;
+    virtual void ScrollSteps(int& steps, int& position) const;
+    virtual void ApplyScrollStep(int oldPosition, int newPosition, bool reversed);
+    virtual void PanByPixels(int fromPixel, int toPixel);
+    virtual void ZoomTo(double newMin, double newMax);
+
+    // Layout, called by the control for each present axis.
+    void SetPixelSpan(const RECT& area, const RECT& plot);
+    int ReserveMargin(const RECT& area, RECT* plot, CDC* dc);
+    void DockScrollBar();
+
+    // Tick geometry.
+    std::vector<double> TickValues() const;
+    int LabelPixel(double value) const;
+    bool IsLabelInside(double value) const;
+    SIZE MaxTickLabelExtent(CDC* dc) const;
+
+    // Painting (second layout pass).
+    void Paint(CDC* dc);
+    void PaintTick(double value, CDC* dc);
+    void PlaceAxisLabel(CDC* dc);
+
+    // Series drawn against this axis (not owned).
+    void LinkSeries(CChartSerie* series);
+    void UnlinkSeries(CChartSerie* series);
+    void SeriesBounds(double& min, double& max) const;
+    void FitRangeToSeries();
+
+    void RestoreHomeRange();
+    void SyncScrollBar();
+
+    CChartCtrl* pCtrl;
+    bool bHorizontal;
+    bool bInverted;
+    ChartRangeMode eRangeMode;
+    bool bVisible;
+    bool bSecondary;
+    double dMax;
+    double dMin;
+    double dHomeMin;
+    double dHomeMax;
+    bool bAutoStep;
+    bool bBinned;
+    int nStartPixel;
+    int nEndPixel;
+    RECT rcAxis;
+    int nFontSizeTenths;
+    std::string strFontFace;
+    COLORREF crText;
+    COLORREF crLine;
+    CChartGrid* pGrid;
+    CChartAxisLabel* pLabel;
+    std::list<CChartSerie*> lstLinkedSeries;
+    bool bRecalcMargin;
+    int nMargin;
+    bool bZoomAllowed;
+    double dMinZoomSpan;
+    CChartScrollBar* pAxisScrollBar;
+
+private:
+    int SpanLength() const;
+    int MiddlePixel() const;
+    bool IsPixelInSpan(int pixel) const;
+    void VisibleSeriesBounds(double& min, double& max) const;
+    bool ScrollBarRunsAgainstValues() const;
+};
