@@ -22,34 +22,58 @@ HPEN MakeSeriesPen(int style, int width, COLORREF color)
     return ::ExtCreatePen(style | PS_GEOMETRIC, width, &brush, 0, nullptr);
 }
 
-// Points that share a pixel column, reduced to the vertices that draw the same pixels:
-// the column's first and last point and, in their order, its lowest and highest one.
+// Points that share a pixel column, reduced to the vertices that draw the same pixels: the
+// column's first and last point with its lowest and highest one between them. Within a column
+// every segment is vertical, so the path covers every pixel from the lowest to the highest,
+// except that an extreme the path reaches but never leaves keeps its pixel undrawn when it is
+// the polyline's very end (a polyline leaves out its last pixel).
 struct SPixelColumn
 {
     POINT first;
     POINT last;
     POINT low;
     POINT high;
-    bool lowBeforeHigh;
+    bool lowFirst;  // the lowest point came before the highest
+    bool lowLeft;   // the path moved away from the lowest row
+    bool highLeft;  // the path moved away from the highest row
 
     void Start(POINT p)
     {
         first = last = low = high = p;
-        lowBeforeHigh = true;
+        lowFirst = true;
+        lowLeft = highLeft = false;
     }
     void Add(POINT p)
     {
+        if (p.y != last.y)
+        {
+            lowLeft = lowLeft || last.y == low.y;
+            highLeft = highLeft || last.y == high.y;
+        }
         if (p.y < low.y)
         {
             low = p;
-            lowBeforeHigh = false;
+            lowFirst = false;
+            lowLeft = false;
         }
         if (p.y > high.y)
         {
             high = p;
-            lowBeforeHigh = true;
+            lowFirst = true;
+            highLeft = false;
         }
         last = p;
+    }
+    // The order of the extremes that draws the last point's pixel exactly when the full path does.
+    bool LowBeforeHigh() const
+    {
+        if (low.y == high.y)
+            return true;
+        if (last.y == high.y)
+            return !highLeft;
+        if (last.y == low.y)
+            return lowLeft;
+        return lowFirst;
     }
 };
 
@@ -62,9 +86,10 @@ void AppendVertex(std::vector<POINT>& vertices, POINT p)
 
 void FlushColumn(std::vector<POINT>& vertices, const SPixelColumn& column)
 {
+    const bool lowFirst = column.LowBeforeHigh();
     AppendVertex(vertices, column.first);
-    AppendVertex(vertices, column.lowBeforeHigh ? column.low : column.high);
-    AppendVertex(vertices, column.lowBeforeHigh ? column.high : column.low);
+    AppendVertex(vertices, lowFirst ? column.low : column.high);
+    AppendVertex(vertices, lowFirst ? column.high : column.low);
     AppendVertex(vertices, column.last);
 }
 

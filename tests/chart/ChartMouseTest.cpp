@@ -33,11 +33,6 @@ struct SRange
     double min, max;
 };
 
-SRange Range(const CChartAxis* axis)
-{
-    return {axis->dMin, axis->dMax};
-}
-
 struct SPartsSink : CChartMouseSink
 {
     std::vector<std::string> calls;
@@ -301,10 +296,16 @@ TEST(ChartMouse, HorizontalScrollCodesMoveTheRangeInTenths)
 
 TEST(ChartMouse, PlainVerticalAxisScrollsReversed)
 {
-    SScrollChart w;  // left 0..100 over bounds 0..400: 40 steps, position 31 (bar runs against values)
-    SCROLLINFO info = {sizeof(info), SIF_ALL};
+    // Left 0..100 over bounds 0..400: 40 steps; the bar runs against the values, so position
+    // 40 - 0 - 9 = 31 is asked for, which the bar clamps to its last whole page, 30.
+    SScrollChart w;
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
     ::GetScrollInfo(w.left->pAxisScrollBar->GetSafeHwnd(), SB_CTL, &info);
-    EXPECT_EQ(31, info.nPos);
+    EXPECT_EQ(39, info.nMax);
+    EXPECT_EQ(10u, info.nPage);
+    EXPECT_EQ(30, info.nPos);
     Scroll(w.chart, w.left, WM_VSCROLL, SB_LINEUP);
     EXPECT_NEAR(10, w.left->dMin, 1e-9);
     EXPECT_NEAR(110, w.left->dMax, 1e-9);
@@ -356,4 +357,75 @@ TEST(ChartMouse, HoverOnlyBarShowsOnlyUnderTheCursor)
     bar->bActive = false;  // an inactive bar is never shown by hovering
     Send(w.chart, WM_MOUSEMOVE, over);
     EXPECT_FALSE(::IsWindowVisible(hwnd));
+}
+
+TEST(ChartMouse, InvertedVerticalAxisScrollsWithItsBar)
+{
+    SScrollChart w;
+    w.left->bInverted = true;
+    w.SetRange(w.left, 100, 200);  // position 10
+    Scroll(w.chart, w.left, WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_NEAR(110, w.left->dMin, 1e-9);
+    EXPECT_NEAR(210, w.left->dMax, 1e-9);
+}
+
+TEST(ChartMouse, WhiteZoomBoxShowsOnlyWhereItCrossesDrawnContent)
+{
+    SWindowChart w;
+    const RECT plot = w.chart.rcPlot;
+    const POINT from = {plot.left - 20, plot.top + 40};  // the box crosses the black plot border
+    const POINT to = {plot.left + 80, plot.top + 90};
+    Send(w.chart, WM_LBUTTONDOWN, from, MK_LBUTTON);
+    Send(w.chart, WM_MOUSEMOVE, to, MK_LBUTTON);
+    ::UpdateWindow(w.chart.GetSafeHwnd());
+    HDC dc = ::GetDC(w.chart.GetSafeHwnd());
+    const COLORREF onBorder = ::GetPixel(dc, plot.left, to.y) & 0xFFFFFF;
+    const COLORREF besideBox = ::GetPixel(dc, plot.left, to.y + 1) & 0xFFFFFF;
+    const COLORREF inWhite = ::GetPixel(dc, plot.left + 40, to.y) & 0xFFFFFF;
+    ::ReleaseDC(w.chart.GetSafeHwnd(), dc);
+    // The box is drawn on the screen only, never into the picture.
+    EXPECT_EQ(0u, ::GetPixel(w.chart.dcBuffer.GetSafeHdc(), plot.left, to.y) & 0xFFFFFF);
+    Send(w.chart, WM_LBUTTONUP, to);
+    EXPECT_EQ(0xFFFFFFu, onBorder);  // the box's bottom edge covers the border
+    EXPECT_EQ(0u, besideBox);        // the border itself, just below the box
+    EXPECT_EQ(0xFFFFFFu, inWhite);
+}
+
+namespace
+{
+struct SRecordingOverlay : CChartOverlay
+{
+    std::vector<std::string>* log;
+    explicit SRecordingOverlay(std::vector<std::string>* l) : log(l) {}
+    ~SRecordingOverlay() override { log->push_back("deleted"); }
+    void OnMouseMove(int, int) override { log->push_back("move"); }
+    void OnLButtonDown(int, int) override { log->push_back("down"); }
+    void OnLButtonUp(int, int) override { log->push_back("up"); }
+    void Paint(CDC* dc) override
+    {
+        log->push_back("paint");
+        ::SetPixel(dc->GetSafeHdc(), 5, 5, RGB(255, 0, 0));
+    }
+};
+}
+
+TEST(ChartMouse, OverlaysHearThePlotsMouseAndPaintOverThePicture)
+{
+    std::vector<std::string> log;
+    {
+        SWindowChart w;
+        w.chart.mapOverlays[1] = new SRecordingOverlay(&log);
+        const RECT plot = w.chart.rcPlot;
+        Send(w.chart, WM_MOUSEMOVE, {plot.left - 2, plot.top + 10});  // outside the plot
+        Send(w.chart, WM_MOUSEMOVE, {plot.left + 10, plot.top + 10});
+        Send(w.chart, WM_LBUTTONDOWN, {plot.left + 10, plot.top + 10}, MK_LBUTTON);
+        Send(w.chart, WM_LBUTTONUP, {plot.left + 10, plot.top + 10});
+        log.push_back("|");
+        ::InvalidateRect(w.chart.GetSafeHwnd(), nullptr, FALSE);
+        ::UpdateWindow(w.chart.GetSafeHwnd());
+        HDC dc = ::GetDC(w.chart.GetSafeHwnd());
+        EXPECT_EQ(RGB(255, 0, 0), ::GetPixel(dc, 5, 5) & 0xFFFFFF);
+        ::ReleaseDC(w.chart.GetSafeHwnd(), dc);
+    }
+    EXPECT_EQ((std::vector<std::string>{"move", "down", "up", "|", "paint", "deleted"}), log);
 }

@@ -77,8 +77,8 @@ TEST(ChartPrint, LogicalPageIsThreeQuartersOfTheScreenSizedPage)
         {2479, 96, 300, 594},
         {3508, 96, 300, 841},
         {1000, 96, 96, 750},  // equal resolutions: three quarters of the device page
-        {4961, 96, 600, 595},
-        {3508, 96, 150, 1684},  // another vertical resolution scales on its own
+        {4961, 96, 600, 594},
+        {3508, 96, 150, 1683},  // another vertical resolution scales on its own
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.logical, CChartCtrl::PrintLogicalLength(c.device, c.screenDpi, c.printerDpi)) << c.device;
@@ -98,8 +98,7 @@ TEST(ChartPrint, PageOnAScreenResolutionDeviceHoldsHeadingAndChart)
     EXPECT_TRUE(HasText(emf, "-90"));
     // The chart's drawing rectangle starts at 45: every tick label lies below the heading band.
     for (const SEmfText& t : emf.texts)
-        if (t.text == "30")
-            EXPECT_GE(t.at.y, 45);
+        EXPECT_TRUE(t.text != "30" || t.at.y >= 45) << t.at.y;
     ASSERT_EQ(1u, emf.polylines.size());
     EXPECT_EQ(3u, emf.polylines[0].size());
     // FinishPrint laid the chart out again for its (empty) window.
@@ -133,4 +132,36 @@ TEST(ChartPrint, EmptyHeadingStillStartsTheChartBelowTheBand)
         top = std::min<int>(top, std::min(line.first.y, line.second.y));
     EXPECT_GE(top, 45);
     EXPECT_FALSE(HasText(emf, ""));
+}
+
+TEST(ChartPrint, HeadingWiderThanThePageIsCutAtTheBand)
+{
+    SPrintChart p;
+    const std::string heading(400, 'W');
+    CEmfRecording emf;
+    p.chart.PrintToDC(emf.Dc(), heading);
+    emf.Finish();
+    const auto it = std::find_if(emf.texts.begin(), emf.texts.end(),
+                                 [&](const SEmfText& t) { return t.text == heading; });
+    ASSERT_NE(emf.texts.end(), it);
+    EXPECT_TRUE(it->options & ETO_CLIPPED);
+    EXPECT_EQ(0, it->clip.left);
+    EXPECT_EQ(15, it->clip.top);
+    EXPECT_EQ(p.chart.szPrintLogical.cx, it->clip.right);
+    EXPECT_EQ(45, it->clip.bottom);
+}
+
+TEST(ChartPrint, PreparationLeavesOnePageWhateverTheRecordHeld)
+{
+    SPrintChart p;
+    CPrintInfo info;
+    EXPECT_EQ(65535u, info.GetMaxPage());
+    info.m_nCurPage = 9;
+    HDC screen = ::GetDC(nullptr);
+    CEmfRecording emf(screen);
+    p.chart.PreparePrint(emf.Dc(), &info);
+    ::ReleaseDC(nullptr, screen);
+    EXPECT_EQ(1u, info.GetMinPage());
+    EXPECT_EQ(1u, info.GetMaxPage());
+    EXPECT_EQ(1u, info.m_nCurPage);
 }

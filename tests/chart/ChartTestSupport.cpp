@@ -123,8 +123,9 @@ void CEmfRecording::Parse(const ENHMETARECORD* record)
     {
         auto r = reinterpret_cast<const EMREXTTEXTOUTA*>(record);
         const char* text = reinterpret_cast<const char*>(base + r->emrtext.offString);
+        const RECTL& c = r->emrtext.rcl;
         texts.push_back({{r->emrtext.ptlReference.x, r->emrtext.ptlReference.y},
-                         std::string(text, r->emrtext.nChars)});
+                         std::string(text, r->emrtext.nChars), r->emrtext.fOptions, {c.left, c.top, c.right, c.bottom}});
         break;
     }
     case EMR_EXTTEXTOUTW:
@@ -135,7 +136,9 @@ void CEmfRecording::Parse(const ENHMETARECORD* record)
         const int n = ::WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(r->emrtext.nChars), &narrow[0],
                                             static_cast<int>(narrow.size()), nullptr, nullptr);
         narrow.resize(n > 0 ? n : 0);
-        texts.push_back({{r->emrtext.ptlReference.x, r->emrtext.ptlReference.y}, narrow});
+        const RECTL& c = r->emrtext.rcl;
+        texts.push_back({{r->emrtext.ptlReference.x, r->emrtext.ptlReference.y}, narrow, r->emrtext.fOptions,
+                         {c.left, c.top, c.right, c.bottom}});
         break;
     }
     case EMR_MOVETOEX:

@@ -25,6 +25,8 @@ struct SEmfText
 {
     POINT at;
     std::string text;
+    UINT options;
+    RECT clip;
 };
 
 // Paints onto an enhanced-metafile DC, then reads the GDI records back.

@@ -176,7 +176,7 @@ TEST(ChartXYSerie, VisibleBoundsIncludeTheLastIndexAndNeedTheMatchingOrder)
     SLinkedSerie s;
     s.Load(KEYS, {3, -8, 7, 12, -20});
     s.axes.x.dMin = 15;
-    s.axes.x.dMax = 40;  // first 1, last 3 (key 40 is visible)
+    s.axes.x.dMax = 35;  // first 1, last 3: the search stops on key 40, just outside
     double min = 0;
     double max = 0;
     ASSERT_TRUE(s.serie.YBoundsVisible(min, max));
@@ -218,7 +218,7 @@ TEST(ChartXYSerie, SeriesIdsAreConsecutiveAcrossOwners)
 {
     CChartLineSerie a(nullptr);
     CChartLineSerie b(nullptr);
-    CChartXYSerie c(nullptr);
+    CChartLineSerie c(nullptr);
     EXPECT_EQ(a.nSeriesId + 1, b.nSeriesId);
     EXPECT_EQ(b.nSeriesId + 1, c.nSeriesId);
     EXPECT_EQ(c.nSeriesId + 1, g_nextSeriesId);

@@ -91,7 +91,6 @@ TEST(UserTour, DISABLED_ScreenshotsOfTheWindowsAndTheThreeTabs)
     AppHarness app;
     ASSERT_TRUE(app.Started());
     HWND main = app.MainWindow();
-    Shoot(app, ::GetDesktopWindow(), "kelvoro-splash.png");
     ::MoveWindow(main, 40, 20, 1100, 740, TRUE);
     ASSERT_TRUE(app.PumpUntil([&] { return !::IsWindowVisible(app.Splash()); }, 6000));
     Shoot(app, main, "kelvoro-main.png");
