@@ -17,10 +17,6 @@ void CTempDegreeContainer::Print()
 {
 }
 
-void CTempDegreeContainer::OnFileButton()
-{
-}
-
 void CTemperatureGridWnd::PrintText()
 {
 }
