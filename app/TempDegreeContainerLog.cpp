@@ -2,6 +2,7 @@
 // are thin members over them.
 #include "app/TempDegreeContainerLog.h"
 
+#include "app/CTempDegreeContainer.h"
 #include "app/TempRecord.h"
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -279,7 +281,7 @@ private:
 
     void ReadData(const char* p, LogParseResult& result)
     {
-        TempRecord* pRecord = new TempRecord;
+        std::unique_ptr<TempRecord> pRecord(new TempRecord);
         LocalFields local;
         if (m_localClock.Convert(m_tClock, local)) {
             pRecord->strDate = m_texts.DateText(local.nYear, local.nMonth, local.nDay);
@@ -298,7 +300,8 @@ private:
         const CString& strAlarm = m_texts.AlarmText(pRecord->byAlarm1, pRecord->byAlarm2);
         if (!strAlarm.IsEmpty())  // most records carry no alarm and keep the empty text they were made with
             pRecord->strAlarm = strAlarm;
-        m_records.AddTail(pRecord);
+        m_records.AddTail(pRecord.get());
+        pRecord.release();
         m_tClock += static_cast<__time64_t>(m_nInterval) * 60;
     }
 
@@ -358,4 +361,14 @@ CString FormatProductLine(const char* pszCaption, const CString& strEarliest, co
     else
         strLine.Format("%s (%s ~ %s)", pszCaption, strEarliest.GetString(), strLatest.GetString());
     return strLine;
+}
+
+LogParseResult CTempDegreeContainer::ParseLog(const char* pData, size_t nSize)
+{
+    return ParseTempLog(pData, nSize, m_records, m_nInterval);
+}
+
+void CTempDegreeContainer::ClearRecords()
+{
+    DeleteTempRecords(m_records);
 }
