@@ -197,7 +197,7 @@ int CChartAxis::ReserveMargin(const RECT& area, RECT* plot, CDC* dc)
 
 void CChartAxis::DockScrollBar()
 {
-    if (!pAxisScrollBar || !pCtrl)
+    if (!pAxisScrollBar || !pAxisScrollBar->m_hWnd || !pCtrl)
         return;
     const RECT& plot = pCtrl->rcPlot;
     RECT bar;

@@ -106,8 +106,13 @@ BOOL CWinApp::PreTranslateMessage(MSG* msg)
     return mainWnd != nullptr && mainWnd->PreTranslateMessage(msg);
 }
 
-BOOL CWinApp::OnIdle(LONG)
+BOOL CWinApp::OnIdle(LONG count)
 {
+    CWnd* main = m_pMainWnd;
+    if (count == 0 && main != nullptr && main->m_hWnd != nullptr && main->IsWindowVisible()) {
+        main->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        main->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    }
     CWnd::DeleteTempMap();
     CDC::DeleteTempMap();
     CGdiObject::DeleteTempMap();

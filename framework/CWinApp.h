@@ -24,7 +24,8 @@ public:
     virtual int Run();
     // Offers a queued message to the windows from its target up to the main window.
     virtual BOOL PreTranslateMessage(MSG* msg);
-    // Idle time: frees temporary wrappers. Returns whether more idle time is wanted.
+    // Idle time: sends WM_IDLEUPDATECMDUI to the visible main window and its routed descendants,
+    // then frees temporary wrappers. Returns whether more idle time is wanted.
     virtual BOOL OnIdle(LONG count);
     // Pumps one message; false on WM_QUIT.
     BOOL PumpMessage();
