@@ -17,6 +17,8 @@ namespace
 const char CHART_CLASS_NAME[] = "ChartCtrl";
 const UINT SCROLL_BAR_ID = 100;
 const int CHART_INSET = 3;
+const int PRINT_HEADING_HEIGHT = -20;  // character heights in logical units of the print page
+const int PRINT_CHART_HEIGHT = -10;
 
 int SideIndex(ChartAxisSide side)
 {
@@ -131,8 +133,8 @@ CChartCtrl::CChartCtrl()
     itSeriesCursor = mapSeriesById.end();
     pLegendBox = new CChartLegend(this);
     pTitleBlock = new CChartTitle(this);
-    CreatePrintFont(fontPrintHeading, -20);
-    CreatePrintFont(fontPrintChart, -10);
+    CreatePrintFont(fontPrintHeading, PRINT_HEADING_HEIGHT);
+    CreatePrintFont(fontPrintChart, PRINT_CHART_HEIGHT);
 }
 
 // Series go first: each unlinks itself from its axes, which must still exist.
@@ -737,6 +739,10 @@ void CChartCtrl::DrawPrintPage(CDC* dc, CPrintInfo* info, const std::string& hea
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SetRect(&info->m_rectDraw, 15, 45, szPrintLogical.cx - 15, szPrintLogical.cy - 30);
 
+    // FinishPrint of an earlier print deleted the chart's font: a later print makes it again
+    // rather than drawing the chart in the heading's font.
+    if (!fontPrintChart.GetSafeHandle())
+        CreatePrintFont(fontPrintChart, PRINT_CHART_HEIGHT);
     ::SelectObject(hdc, fontPrintChart.GetSafeHandle());
     RenderChart(dc, info->m_rectDraw);
     ::SetWindowOrgEx(hdc, 0, 0, nullptr);
