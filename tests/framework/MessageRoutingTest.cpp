@@ -389,3 +389,27 @@ TEST(MessageRoutingCreation, MessageLoopUpdatesWhenIdleAndEndsWithTheMainWindow)
     EXPECT_EQ(nullptr, wnd.m_hWnd);
     EXPECT_GE(wnd.m_idleUpdates, 1);
 }
+
+TEST(WindowGeometry, CenterWindowUsesTheWorkAreaWithoutAVisibleOwnerAndTheParentForChildren)
+{
+    RECT work = {};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    CWnd popup;
+    ASSERT_TRUE(popup.CreateEx(0, nullptr, "popup", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr));
+    popup.CenterWindow();
+    CRect rect;
+    popup.GetWindowRect(&rect);
+    EXPECT_EQ((work.left + work.right) / 2 - 100, rect.left);
+    EXPECT_EQ((work.top + work.bottom) / 2 - 50, rect.top);
+
+    CWnd child;
+    ASSERT_TRUE(child.Create(nullptr, "child", WS_VISIBLE, CRect(0, 0, 40, 20), &popup, 1));
+    child.CenterWindow();
+    CRect client;
+    popup.GetClientRect(&client);
+    child.GetWindowRect(&rect);
+    popup.ScreenToClient(&rect);
+    EXPECT_EQ(client.Width() / 2 - 20, rect.left);
+    EXPECT_EQ(client.Height() / 2 - 10, rect.top);
+    popup.DestroyWindow();
+}
