@@ -188,6 +188,7 @@ void CChartCtrl::PlaceAxis(CChartAxis* axis, ChartAxisSide side)
     axis->pLabel->style.bRotated90 = !horizontal;
     axis->pLabel->style.bFontStale = true;
 
+    delete axis->pAxisScrollBar;  // an axis placed again gets a new bar
     CChartScrollBar* bar = new CChartScrollBar(axis);
     bar->bActive = false;
     bar->bHoverOnly = true;
@@ -243,16 +244,17 @@ void CChartCtrl::InsertSeries(CChartSerie* series)
 void CChartCtrl::SuspendRedraw()
 {
     --nRedrawEnable;
-    if (nRedrawEnable > 0 && bRedrawPending)
-    {
-        bRedrawPending = false;
-        Redraw();
-    }
+    RunPendingRedraw();
 }
 
 void CChartCtrl::ResumeRedraw()
 {
     ++nRedrawEnable;
+    RunPendingRedraw();
+}
+
+void CChartCtrl::RunPendingRedraw()
+{
     if (nRedrawEnable > 0 && bRedrawPending)
     {
         bRedrawPending = false;

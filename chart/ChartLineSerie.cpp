@@ -181,12 +181,11 @@ void CChartLineSerie::CollectStraightVertices(unsigned first, unsigned last)
 {
     vecVertices.clear();
     SPixelColumn column;
-    for (nLastPainted = first; nLastPainted <= last; ++nLastPainted)
+    column.Start(IndexToPixel(first));
+    for (nLastPainted = first + 1; nLastPainted <= last; ++nLastPainted)
     {
         const CPoint p = IndexToPixel(nLastPainted);
-        if (nLastPainted == first)
-            column.Start(p);
-        else if (p.x == column.first.x)
+        if (p.x == column.first.x)
             column.Add(p);
         else
         {
