@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "AxisTestSupport.h"
+#include "ChartTestSupport.h"
 #include "chart/ChartAxisLabel.h"
 #include "chart/ChartCtrl.h"
 #include "chart/ChartDateTimeAxis.h"
 #include "chart/ChartGrid.h"
+#include "chart/ChartLineSerie.h"
 #include "chart/ChartStandardAxis.h"
 
 namespace {
@@ -428,4 +430,65 @@ TEST(AxisPaint, GraphPageAxesLabelTemperaturesAndFourHourTicks)
     const SRecordedText* noon = FindText(emf, "12:00");
     ASSERT_NE(nullptr, noon);
     EXPECT_EQ(bottom.ValueToPixel(46363.5) - Extent(bottom, "12:00").cx / 2, noon->at.x);
+}
+
+TEST(AxisPaint, GraphPageChartLaysOutBothAxesInTheControl)
+{
+    // Built as the graph page builds its chart, with one day of 144 ten-minute records.
+    CChartCtrl chart;
+    ASSERT_TRUE(chart.Create("ChartCtrl", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, {0, 0, 800, 500},
+                             &TestHost(), 100));
+    chart.crBackground = 0xFFFFFF;
+    auto* left = new CChartStandardAxis();
+    chart.PlaceAxis(left, ChartAxisSide::Left);
+    CChartDateTimeAxis* bottom = chart.AddTimeAxis();
+    left->dMin = left->dHomeMin = -90;
+    left->dMax = left->dHomeMax = 30;
+    left->SyncScrollBar();
+    chart.Redraw();
+    left->SetFixedTickStep(5.0);
+    const double day = 46363.0;
+    bottom->dMin = bottom->dHomeMin = day;
+    bottom->dMax = bottom->dHomeMax = day + (1.0 - 10.0 / 1440.0);
+    bottom->SyncScrollBar();
+    chart.Redraw();
+    bottom->bAutoStep = false;
+    bottom->eTickUnit = ChartTimeUnit::Minute;
+    bottom->nUnitsPerTick = 240;
+    bottom->bAutoFormat = false;
+    bottom->strTickFormat = "%H:%M";
+    chart.Redraw();
+    auto* serie = new CChartLineSerie(&chart);
+    serie->nPenWidth = 1;
+    serie->nPenStyle = 0;
+    serie->bCurved = false;
+    chart.InsertSeries(serie);
+    std::vector<double> x;
+    std::vector<double> y;
+    for (int i = 0; i < 144; ++i) {
+        x.push_back(day + i * 10 / 1440.0);
+        y.push_back(-80.0 + (i % 7));
+    }
+    serie->ReplacePoints(x.data(), y.data(), 144);
+    chart.Redraw();
+
+    EXPECT_EQ(day, bottom->dMin);
+    EXPECT_EQ("23:50", bottom->FormatTickText(bottom->dMax));
+    EXPECT_EQ(5.0, left->dTickStep);
+    EXPECT_EQ(-90.0, left->dTickStart);
+    EXPECT_EQ(day, bottom->dTickStart);
+
+    CEmfRecorder emf;
+    chart.RenderChart(emf.DC(), {3, 3, 797, 497});
+    emf.Finish();
+    std::vector<std::string> expected;
+    for (int t = -90; t <= 30; t += 5)
+        expected.push_back(std::to_string(t));
+    for (const char* time : {"00:00", "04:00", "08:00", "12:00", "16:00", "20:00"})
+        expected.push_back(time);
+    EXPECT_EQ(expected, emf.TextStrings());
+    // Grid: one dashed row per temperature tick, one dashed column per time tick.
+    EXPECT_EQ(25u, left->pGrid->lstTickPixels.size());
+    EXPECT_EQ(6u, bottom->pGrid->lstTickPixels.size());
+    EXPECT_EQ(chart.rcPlot.left, bottom->pGrid->lstTickPixels.front());
 }
