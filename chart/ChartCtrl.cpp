@@ -20,6 +20,10 @@ const int CHART_INSET = 3;
 const int PRINT_HEADING_HEIGHT = -20;  // character heights in logical units of the print page
 const int PRINT_CHART_HEIGHT = -10;
 
+// Order in which zoom and its reset visit the axes.
+const ChartAxisSide ZOOM_ORDER[] = {ChartAxisSide::Bottom, ChartAxisSide::Left, ChartAxisSide::Top,
+                                    ChartAxisSide::Right};
+
 int SideIndex(ChartAxisSide side)
 {
     return static_cast<int>(side);
@@ -472,22 +476,21 @@ void CChartCtrl::PanAxes(CPoint point)
     ptPanLast = point;
 }
 
+// A hover-only bar shows only while the cursor is over its place. Each bar's visibility is set
+// once per move (rather than hiding every bar and showing the hovered one again), so the bar
+// under the cursor does not flicker.
 void CChartCtrl::ShowHoveredScrollBar(CPoint point)
 {
+    HWND hovered = ::ChildWindowFromPoint(GetSafeHwnd(), point);  // also finds hidden children
     for (CChartAxis* axis : apAxisBySide)
     {
         CChartScrollBar* bar = axis ? axis->pAxisScrollBar : nullptr;
-        if (bar && bar->GetSafeHwnd() && bar->bActive && bar->bHoverOnly)
-            ::ShowWindow(bar->GetSafeHwnd(), SW_HIDE);
-    }
-    HWND child = ::ChildWindowFromPoint(GetSafeHwnd(), point);
-    if (!child || child == GetSafeHwnd())
-        return;
-    for (CChartAxis* axis : apAxisBySide)
-    {
-        CChartScrollBar* bar = axis ? axis->pAxisScrollBar : nullptr;
-        if (bar && bar->GetSafeHwnd() == child && bar->bActive && bar->bHoverOnly)
-            ::ShowWindow(child, SW_SHOW);
+        HWND hwnd = bar ? bar->GetSafeHwnd() : nullptr;
+        if (!hwnd || !bar->bActive || !bar->bHoverOnly)
+            continue;
+        const bool show = hwnd == hovered;
+        if (show != (::IsWindowVisible(hwnd) != FALSE))
+            ::ShowWindow(hwnd, show ? SW_SHOW : SW_HIDE);
     }
 }
 
@@ -538,9 +541,7 @@ void CChartCtrl::OnLButtonDown(UINT flags, CPoint point)
 void CChartCtrl::ResetZoom()
 {
     SuspendRedraw();
-    static const ChartAxisSide order[] = {ChartAxisSide::Bottom, ChartAxisSide::Left, ChartAxisSide::Top,
-                                          ChartAxisSide::Right};
-    for (ChartAxisSide side : order)
+    for (ChartAxisSide side : ZOOM_ORDER)
         if (CChartAxis* axis = Axis(side))
             axis->RestoreHomeRange();
     ResumeRedraw();
@@ -548,9 +549,7 @@ void CChartCtrl::ResetZoom()
 
 void CChartCtrl::ZoomToBox()
 {
-    static const ChartAxisSide order[] = {ChartAxisSide::Bottom, ChartAxisSide::Left, ChartAxisSide::Top,
-                                          ChartAxisSide::Right};
-    for (ChartAxisSide side : order)
+    for (ChartAxisSide side : ZOOM_ORDER)
     {
         CChartAxis* axis = Axis(side);
         if (!axis)
