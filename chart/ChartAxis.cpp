@@ -199,17 +199,18 @@ void CChartAxis::DockScrollBar()
 {
     if (!pAxisScrollBar || !pAxisScrollBar->m_hWnd || !pCtrl)
         return;
+    // The plot of a control without a client area is empty: the bar then gets no length.
     const RECT& plot = pCtrl->rcPlot;
     RECT bar;
     pAxisScrollBar->GetWindowRect(&bar);
     if (bHorizontal) {
         const int thickness = bar.bottom - bar.top;
         const int y = bSecondary ? plot.top + 1 : plot.bottom - thickness;
-        pAxisScrollBar->MoveWindow(plot.left + 1, y, plot.right - (plot.left + 1), thickness, TRUE);
+        pAxisScrollBar->MoveWindow(plot.left + 1, y, std::max(0L, plot.right - (plot.left + 1)), thickness, TRUE);
     } else {
         const int thickness = bar.right - bar.left;
         const int x = bSecondary ? plot.right - thickness : plot.left + 1;
-        pAxisScrollBar->MoveWindow(x, plot.top + 1, thickness, plot.bottom - (plot.top + 1), TRUE);
+        pAxisScrollBar->MoveWindow(x, plot.top + 1, thickness, std::max(0L, plot.bottom - (plot.top + 1)), TRUE);
     }
 }
 

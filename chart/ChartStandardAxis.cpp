@@ -67,9 +67,13 @@ int CChartStandardAxis::BinMidPixel(double value) const
 
 std::string CChartStandardAxis::FormatTickText(double value) const
 {
-    std::ostringstream text;
-    text << std::fixed << std::setprecision(nDecimals) << value;
-    return text.str();
+    std::ostringstream stream;
+    stream << std::fixed << std::setprecision(nDecimals) << value;
+    std::string text = stream.str();
+    // A tick reached by repeated additions may be a hair below zero: no "-0" or "-0.0" label.
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    return text;
 }
 
 void CChartStandardAxis::ChooseTickStep()
