@@ -1,7 +1,6 @@
 // The menu command "Print(&P)" and the view's "Print" button run the same print, in the whole
 // program as the user drives it.
 #include "app/CTempDegreeContainer.h"
-#include "app/ViewControlIds.h"
 #include "e2e/E2eSupport.h"
 #include "support/MappedDrive.h"
 #include "support/PrintTestSupport.h"
@@ -20,15 +19,6 @@ std::string TwoDayLog()
 {
     return LogHeader(2023, 5, 15, 8, 0, 10) + LogData("-085.0", 0, 0) + LogData("-084.5", 1, 0x05) +
            LogHeader(2023, 5, 16, 9, 0, 10) + LogData("-080.0", 0, 0);
-}
-
-void SelectTab(AppHarness& app, int index)
-{
-    HWND tab = ::GetDlgItem(app.View(), IDC_VIEW_TABS);
-    ::SendMessageA(tab, TCM_SETCURSEL, index, 0);
-    NMHDR notify = {tab, IDC_VIEW_TABS, static_cast<UINT>(TCN_SELCHANGE)};
-    ::SendMessageA(app.View(), WM_NOTIFY, IDC_VIEW_TABS, reinterpret_cast<LPARAM>(&notify));
-    app.Pump(50);
 }
 
 // The printed pages without their first line (the header holds the time of printing).
