@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 
 namespace
@@ -37,39 +36,6 @@ void AddRows(CObList& lines, int count)
         wsprintfA(time, "%02d:%02d", row / 60 % 24, row % 60);
         CTextPrint::AppendRowLines(lines, "2021-03-05", time, "-20.5℃", row % 10 == 0 ? "SENSOR ALARM, COMP ERROR" : "");
     }
-}
-
-TEST_F(PrintToPdf, TextPagesCarryHeaderHeadingRowsAndAlarmContinuations)
-{
-    CObList lines;
-    AddRows(lines, 30);
-    CPdfCapture capture("KELVORO");
-    {
-        CPrintDialogAnswer answer(CPrintDialogAnswer::Button::Ok);
-        CTextPrint print;
-        print.PrintDoc(&lines);
-        EXPECT_EQ(1, answer.DialogsAnswered());
-    }
-    const std::string pdf = capture.WaitForPdf();
-    CTextPrint::FreeLines(lines);
-    ASSERT_FALSE(pdf.empty());
-    const PdfFacts facts = ReadPdf(pdf);
-    EXPECT_EQ(1, facts.pages);
-    EXPECT_EQ("KELVORO", facts.title);
-    const std::vector<std::vector<std::string>> pages = SplitPages(facts.layoutText);
-    ASSERT_EQ(1u, pages.size());
-    const std::string& header = pages[0].front();
-    EXPECT_TRUE(std::regex_match(header, std::regex(R"( *KELVORO +\d\d\.\d\d\.\d\d \d\d:\d\d [AP]M, Page: +1 *)")))
-        << header;
-    EXPECT_EQ(1, CountOf(facts.layoutText, "DATE        TIME   TEMP   ALARM DATA"));
-    EXPECT_EQ(3, CountOf(facts.layoutText, std::string(48, '-')));
-    EXPECT_EQ(30, CountOf(facts.layoutText, "2021-03-05"));
-    // The row, then its continuation line with only the alarm item.
-    EXPECT_TRUE(std::regex_search(facts.layoutText,
-                                  std::regex("\n2021-03-05 +00:00 +-20\\.5\\S* +SENSOR ALARM *\n +COMP ERROR *\n")));
-    EXPECT_TRUE(std::regex_search(facts.layoutText, std::regex("\n2021-03-05 +00:01 +-20\\.5\\S* *\n")));
-    EXPECT_EQ(3, CountOf(facts.layoutText, "SENSOR ALARM"));
-    EXPECT_EQ(3, CountOf(facts.layoutText, "COMP ERROR"));
 }
 
 TEST_F(PrintToPdf, TwoCopiesPrintThePageSequenceTwiceEachNumberedFromOne)
@@ -154,15 +120,4 @@ TEST_F(PrintToPdf, ChartDocumentDrawsEachCopyOnceInOneJobInItsOrientation)
     }
 }
 
-TEST_F(PrintToPdf, CancelledChartDocumentDrawsNothing)
-{
-    CPdfCapture capture("KelvoroChart");
-    int passes = 0;
-    {
-        CPrintDialogAnswer answer(CPrintDialogAnswer::Button::Cancel);
-        EXPECT_FALSE(PrintChartDocument(DMORIENT_LANDSCAPE, [&](CDC&, const CPrintDialog&) { ++passes; }));
-    }
-    EXPECT_EQ(0, passes);
-    EXPECT_TRUE(capture.NothingPrinted());
-}
 }  // namespace
