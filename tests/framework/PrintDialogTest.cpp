@@ -69,6 +69,27 @@ TEST(PrintDialog, DefaultsNameThePrinterAndCanBeFetchedAgain)
     EXPECT_GT(::GetDeviceCaps(dialog.GetPrinterDC(), HORZRES), 0);
 }
 
+TEST(PrintDialog, DestroyedDialogGivesBackTheDcItStillHolds)
+{
+    if (!HaveDefaultPrinter())
+        GTEST_SKIP() << "no printer";
+    HDC kept = nullptr;
+    HDC taken = nullptr;
+    {
+        CPrintDialog holding(FALSE);
+        ASSERT_TRUE(holding.GetDefaults());
+        kept = holding.GetPrinterDC();
+        CPrintDialog handing(FALSE);
+        ASSERT_TRUE(handing.GetDefaults());
+        taken = handing.DetachPrinterDC();
+        ASSERT_NE(nullptr, kept);
+        ASSERT_NE(nullptr, taken);
+    }
+    EXPECT_EQ(0u, ::GetObjectType(kept));
+    EXPECT_EQ(static_cast<DWORD>(OBJ_DC), ::GetObjectType(taken));
+    ::DeleteDC(taken);
+}
+
 TEST(PrintDialog, CancelReturnsNoDc)
 {
     if (!HaveDefaultPrinter())
