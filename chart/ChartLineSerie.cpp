@@ -104,7 +104,7 @@ std::vector<POINT> Shifted(const std::vector<POINT>& points, int offset)
     return shifted;
 }
 
-// Pixel of point p of a segment (a, b): on the segment and within 3 pixels of it in x and y.
+// Whether p projects onto the segment a-b and lies within 3 pixels of it in x and in y.
 bool SegmentHit(POINT a, POINT b, const CPoint& p)
 {
     const double dx = b.x - a.x;

@@ -210,3 +210,16 @@ TEST(ChartPrint, GivenDialogsPrinterPrintsTheChartAndKeepsItsDc)
     EXPECT_EQ(renders + 1, p.chart.RenderCount());  // FinishPrint lays the chart out for the screen again
     EXPECT_EQ(nullptr, p.chart.fontPrintChart.GetSafeHandle());
 }
+
+TEST(ChartPrint, SecondPrintOfOneChartDrawsInTheChartFontAgain)
+{
+    SPrintChart p;
+    for (int pass = 0; pass < 2; ++pass)
+    {
+        CEmfRecording emf;
+        p.chart.PrintToDC(emf.Dc(), "Twice");
+        emf.Finish();
+        ASSERT_GE(emf.fonts.size(), 2u) << "pass " << pass;
+        EXPECT_EQ(-10, emf.fonts[1].lfHeight) << "pass " << pass;
+    }
+}
