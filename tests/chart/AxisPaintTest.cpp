@@ -492,3 +492,28 @@ TEST(AxisPaint, GraphPageChartLaysOutBothAxesInTheControl)
     EXPECT_EQ(6u, bottom->pGrid->lstTickPixels.size());
     EXPECT_EQ(chart.rcPlot.left, bottom->pGrid->lstTickPixels.front());
 }
+
+TEST(AxisPaint, PaintLeavesTheDeviceContextAsItFoundIt)
+{
+    CChartCtrl ctrl;
+    ctrl.rcPlot = PLOT;
+    CChartStandardAxis axis;
+    MakeLeftAxis(axis, ctrl);
+    axis.pLabel->strText = "Temp";
+    CMemoryCanvas canvas(600, 400);
+    HDC hdc = canvas.DC()->GetSafeHdc();
+    ::SetTextColor(hdc, RGB(1, 2, 3));
+    ::SetBkMode(hdc, OPAQUE);
+    const HGDIOBJ pen = ::GetCurrentObject(hdc, OBJ_PEN);
+    const HGDIOBJ font = ::GetCurrentObject(hdc, OBJ_FONT);
+    axis.Paint(canvas.DC());
+    axis.Paint(canvas.DC());
+    EXPECT_EQ(pen, ::GetCurrentObject(hdc, OBJ_PEN));
+    EXPECT_EQ(font, ::GetCurrentObject(hdc, OBJ_FONT));
+    EXPECT_EQ(RGB(1, 2, 3), ::GetTextColor(hdc));
+    EXPECT_EQ(OPAQUE, ::GetBkMode(hdc));
+    HRGN clip = ::CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(0, ::GetClipRgn(hdc, clip));   // no clip region left behind
+    ::DeleteObject(clip);
+    EXPECT_EQ(nullptr, axis.pLabel->style.pOldFont);
+}
