@@ -49,7 +49,8 @@ public:
     int ReserveMargin(const RECT& area, RECT* plot, CDC* dc);
     void DockScrollBar();
 
-    // Tick geometry.
+    // The tick walk: dMin alone for an empty range, else FirstTick and each TickAfter while it
+    // answers true; the first tick is kept even beyond dMax.
     std::vector<double> TickValues() const;
     int LabelPixel(double value) const;
     bool IsLabelInside(double value) const;

@@ -517,3 +517,37 @@ TEST(AxisPaint, PaintLeavesTheDeviceContextAsItFoundIt)
     ::DeleteObject(clip);
     EXPECT_EQ(nullptr, axis.pLabel->style.pOldFont);
 }
+
+TEST(AxisPaint, AxisLabelMeasuresItsTextWithRoomAroundIt)
+{
+    CMemoryCanvas canvas(10, 10);
+    CChartAxisLabel reference;
+    reference.strText = "Temperature";
+    const SIZE horizontal = reference.Measure(canvas.DC());
+    ASSERT_GT(horizontal.cx, 4);
+    ASSERT_GT(horizontal.cy, 4);
+
+    struct Case {
+        bool visible;
+        bool withDC;
+        const char* text;
+        bool rotated;
+        SIZE size;
+    } cases[] = {
+        {true, true, "Temperature", false, horizontal},
+        {true, true, "Temperature", true, {horizontal.cy, horizontal.cx}},   // rotated: swapped
+        {true, true, "", false, {0, 0}},
+        {false, true, "Temperature", false, {0, 0}},
+        {true, false, "Temperature", false, {0, 0}},
+    };
+    for (const Case& c : cases) {
+        CChartAxisLabel label;
+        label.bVisible = c.visible;
+        label.strText = c.text;
+        label.bHorizontal = !c.rotated;
+        label.style.bRotated90 = c.rotated;
+        const SIZE size = label.Measure(c.withDC ? canvas.DC() : nullptr);
+        EXPECT_EQ(c.size.cx, size.cx) << c.text << " rotated " << c.rotated;
+        EXPECT_EQ(c.size.cy, size.cy) << c.text << " rotated " << c.rotated;
+    }
+}
