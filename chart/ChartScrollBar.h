@@ -6,7 +6,8 @@
 
 class CChartAxis;
 
-class CChartScrollBar : public CScrollBar {
+class CChartScrollBar : public CScrollBar
+{
     DECLARE_DYNAMIC(CChartScrollBar)
 public:
     explicit CChartScrollBar(CChartAxis* axis);
@@ -26,6 +27,6 @@ public:
     static DWORD StyleFor(bool horizontal, bool secondary);
 
     CChartAxis* pAxis;
-    bool bActive;
-    bool bHoverOnly;
+    bool bActive = false;    // the bar may be shown
+    bool bHoverOnly = true;  // hidden on every mouse move unless the cursor is over it
 };
