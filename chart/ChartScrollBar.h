@@ -13,7 +13,8 @@ public:
     explicit CChartScrollBar(CChartAxis* axis);
     ~CChartScrollBar() override;
 
-    // Creates the (hidden) bar window inside the control, oriented and aligned for its axis.
+    // Creates the (hidden) bar window inside the control, oriented and aligned for its axis,
+    // with the one-step range (1 .. 1, page 1, position 1) of an axis not yet synchronised.
     BOOL CreateForAxis(CWnd* parent, const RECT& rect, bool horizontal, bool secondary, UINT id);
 
     // Position that a WM_HSCROLL/WM_VSCROLL code asks for, from the current position and
