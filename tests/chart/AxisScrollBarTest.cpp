@@ -40,16 +40,6 @@ TEST(AxisScrollBar, StyleAlignsTheBarWithItsAxis)
     EXPECT_EQ(0x40000005u, CChartScrollBar::StyleFor(false, true));
 }
 
-TEST(AxisScrollBar, NewBarBelongsToItsAxisInactiveAndHoverOnly)
-{
-    CChartScrollBar bar(nullptr);
-    EXPECT_EQ(nullptr, bar.pAxis);
-    EXPECT_FALSE(bar.bActive);
-    EXPECT_TRUE(bar.bHoverOnly);
-    EXPECT_TRUE(bar.IsKindOf(RUNTIME_CLASS(CChartScrollBar)));
-    EXPECT_TRUE(bar.IsKindOf(RUNTIME_CLASS(CScrollBar)));
-}
-
 namespace {
 
 SCROLLINFO BarInfo(const CChartAxis* axis)
