@@ -17,6 +17,12 @@ namespace
 const char CHART_CLASS_NAME[] = "ChartCtrl";
 const UINT SCROLL_BAR_ID = 100;
 const int CHART_INSET = 3;
+const int PRINT_HEADING_HEIGHT = -20;  // character heights in logical units of the print page
+const int PRINT_CHART_HEIGHT = -10;
+
+// Order in which zoom and its reset visit the axes.
+const ChartAxisSide ZOOM_ORDER[] = {ChartAxisSide::Bottom, ChartAxisSide::Left, ChartAxisSide::Top,
+                                    ChartAxisSide::Right};
 
 int SideIndex(ChartAxisSide side)
 {
@@ -131,8 +137,8 @@ CChartCtrl::CChartCtrl()
     itSeriesCursor = mapSeriesById.end();
     pLegendBox = new CChartLegend(this);
     pTitleBlock = new CChartTitle(this);
-    CreatePrintFont(fontPrintHeading, -20);
-    CreatePrintFont(fontPrintChart, -10);
+    CreatePrintFont(fontPrintHeading, PRINT_HEADING_HEIGHT);
+    CreatePrintFont(fontPrintChart, PRINT_CHART_HEIGHT);
 }
 
 // Series go first: each unlinks itself from its axes, which must still exist.
@@ -188,6 +194,7 @@ void CChartCtrl::PlaceAxis(CChartAxis* axis, ChartAxisSide side)
     axis->pLabel->style.bRotated90 = !horizontal;
     axis->pLabel->style.bFontStale = true;
 
+    delete axis->pAxisScrollBar;  // an axis placed again gets a new bar
     CChartScrollBar* bar = new CChartScrollBar(axis);
     bar->bActive = false;
     bar->bHoverOnly = true;
@@ -243,16 +250,17 @@ void CChartCtrl::InsertSeries(CChartSerie* series)
 void CChartCtrl::SuspendRedraw()
 {
     --nRedrawEnable;
-    if (nRedrawEnable > 0 && bRedrawPending)
-    {
-        bRedrawPending = false;
-        Redraw();
-    }
+    RunPendingRedraw();
 }
 
 void CChartCtrl::ResumeRedraw()
 {
     ++nRedrawEnable;
+    RunPendingRedraw();
+}
+
+void CChartCtrl::RunPendingRedraw()
+{
     if (nRedrawEnable > 0 && bRedrawPending)
     {
         bRedrawPending = false;
@@ -468,22 +476,21 @@ void CChartCtrl::PanAxes(CPoint point)
     ptPanLast = point;
 }
 
+// A hover-only bar shows only while the cursor is over its place. Each bar's visibility is set
+// once per move (rather than hiding every bar and showing the hovered one again), so the bar
+// under the cursor does not flicker.
 void CChartCtrl::ShowHoveredScrollBar(CPoint point)
 {
+    HWND hovered = ::ChildWindowFromPoint(GetSafeHwnd(), point);  // also finds hidden children
     for (CChartAxis* axis : apAxisBySide)
     {
         CChartScrollBar* bar = axis ? axis->pAxisScrollBar : nullptr;
-        if (bar && bar->GetSafeHwnd() && bar->bActive && bar->bHoverOnly)
-            ::ShowWindow(bar->GetSafeHwnd(), SW_HIDE);
-    }
-    HWND child = ::ChildWindowFromPoint(GetSafeHwnd(), point);
-    if (!child || child == GetSafeHwnd())
-        return;
-    for (CChartAxis* axis : apAxisBySide)
-    {
-        CChartScrollBar* bar = axis ? axis->pAxisScrollBar : nullptr;
-        if (bar && bar->GetSafeHwnd() == child && bar->bActive && bar->bHoverOnly)
-            ::ShowWindow(child, SW_SHOW);
+        HWND hwnd = bar ? bar->GetSafeHwnd() : nullptr;
+        if (!hwnd || !bar->bActive || !bar->bHoverOnly)
+            continue;
+        const bool show = hwnd == hovered;
+        if (show != (::IsWindowVisible(hwnd) != FALSE))
+            ::ShowWindow(hwnd, show ? SW_SHOW : SW_HIDE);
     }
 }
 
@@ -534,9 +541,7 @@ void CChartCtrl::OnLButtonDown(UINT flags, CPoint point)
 void CChartCtrl::ResetZoom()
 {
     SuspendRedraw();
-    static const ChartAxisSide order[] = {ChartAxisSide::Bottom, ChartAxisSide::Left, ChartAxisSide::Top,
-                                          ChartAxisSide::Right};
-    for (ChartAxisSide side : order)
+    for (ChartAxisSide side : ZOOM_ORDER)
         if (CChartAxis* axis = Axis(side))
             axis->RestoreHomeRange();
     ResumeRedraw();
@@ -544,9 +549,7 @@ void CChartCtrl::ResetZoom()
 
 void CChartCtrl::ZoomToBox()
 {
-    static const ChartAxisSide order[] = {ChartAxisSide::Bottom, ChartAxisSide::Left, ChartAxisSide::Top,
-                                          ChartAxisSide::Right};
-    for (ChartAxisSide side : order)
+    for (ChartAxisSide side : ZOOM_ORDER)
     {
         CChartAxis* axis = Axis(side);
         if (!axis)
@@ -735,6 +738,10 @@ void CChartCtrl::DrawPrintPage(CDC* dc, CPrintInfo* info, const std::string& hea
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SetRect(&info->m_rectDraw, 15, 45, szPrintLogical.cx - 15, szPrintLogical.cy - 30);
 
+    // FinishPrint of an earlier print deleted the chart's font: a later print makes it again
+    // rather than drawing the chart in the heading's font.
+    if (!fontPrintChart.GetSafeHandle())
+        CreatePrintFont(fontPrintChart, PRINT_CHART_HEIGHT);
     ::SelectObject(hdc, fontPrintChart.GetSafeHandle());
     RenderChart(dc, info->m_rectDraw);
     ::SetWindowOrgEx(hdc, 0, 0, nullptr);

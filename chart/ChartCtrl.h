@@ -145,6 +145,7 @@ private:
     void HandleScroll(UINT code, UINT pos, CScrollBar* bar);
     bool InPlot(CPoint point) const;
     void ReleaseBuffer();
+    void RunPendingRedraw();
     bool PrintPages(CDC* dc, CPrintInfo* info, const std::string& heading);
 
     CBitmap bmpBuffer;  // lives as long as dcBuffer's DC

@@ -104,7 +104,7 @@ std::vector<POINT> Shifted(const std::vector<POINT>& points, int offset)
     return shifted;
 }
 
-// Pixel of point p of a segment (a, b): on the segment and within 3 pixels of it in x and y.
+// Whether p projects onto the segment a-b and lies within 3 pixels of it in x and in y.
 bool SegmentHit(POINT a, POINT b, const CPoint& p)
 {
     const double dx = b.x - a.x;
@@ -181,12 +181,11 @@ void CChartLineSerie::CollectStraightVertices(unsigned first, unsigned last)
 {
     vecVertices.clear();
     SPixelColumn column;
-    for (nLastPainted = first; nLastPainted <= last; ++nLastPainted)
+    column.Start(IndexToPixel(first));
+    for (nLastPainted = first + 1; nLastPainted <= last; ++nLastPainted)
     {
         const CPoint p = IndexToPixel(nLastPainted);
-        if (nLastPainted == first)
-            column.Start(p);
-        else if (p.x == column.first.x)
+        if (p.x == column.first.x)
             column.Add(p);
         else
         {

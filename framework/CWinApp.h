@@ -29,6 +29,9 @@ public:
     virtual BOOL OnIdle(LONG count);
     // Pumps one message; false on WM_QUIT.
     BOOL PumpMessage();
+    // Whether a message should start idle processing again once the queue is empty (a mouse
+    // move that did not move, a paint or the caret's blink timer do not).
+    virtual BOOL IsIdleMessage(const MSG* msg);
 
     void OnAppExit();
 
@@ -46,6 +49,9 @@ public:
 
 private:
     void LoadTitle();
+    MSG m_msgCur = {};
+    POINT m_lastMousePoint = {-1, -1};
+    UINT m_lastMouseMessage = 0;
     CString m_strAppName;
 };
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "AxisTestSupport.h"
+#include "ChartTestSupport.h"
 #include "chart/ChartAxisLabel.h"
 #include "chart/ChartStandardAxis.h"
 
@@ -372,4 +373,33 @@ TEST(AxisLayout, HiddenAxisReservesNothingAndFixedMarginIsReused)
     fixed.nMargin = 50;
     EXPECT_EQ(50, fixed.ReserveMargin(area, &plot, canvas.DC()));
     EXPECT_EQ(350, plot.bottom);
+}
+
+TEST(AxisSeries, RangeFittingRedrawsOnlyWhenTheRangeChanges)
+{
+    SWindowChart chart;
+    chart.Load({10.0, 40.0}, {1.0, 2.0});
+    CChartAxis* axis = chart.bottom;
+    const unsigned fixedRenders = chart.chart.RenderCount();
+    axis->FitRangeToSeries();   // Fixed: the range stays, nothing is redrawn
+    EXPECT_EQ(0.0, axis->dMin);
+    EXPECT_EQ(1000.0, axis->dMax);
+    EXPECT_EQ(fixedRenders, chart.chart.RenderCount());
+
+    axis->eRangeMode = ChartRangeMode::AllPoints;
+    axis->FitRangeToSeries();
+    EXPECT_EQ(10.0, axis->dMin);
+    EXPECT_EQ(40.0, axis->dHomeMax);
+    const unsigned fittedRenders = chart.chart.RenderCount();
+    EXPECT_EQ(fixedRenders + 1, fittedRenders);
+    axis->FitRangeToSeries();   // unchanged result
+    EXPECT_EQ(fittedRenders, chart.chart.RenderCount());
+
+    axis->SetBinned(true);
+    EXPECT_EQ(fittedRenders + 1, chart.chart.RenderCount());
+    axis->ZoomTo(20.0, 30.0);   // no redraw of its own
+    EXPECT_EQ(fittedRenders + 1, chart.chart.RenderCount());
+    axis->RestoreHomeRange();
+    EXPECT_EQ(fittedRenders + 2, chart.chart.RenderCount());
+    EXPECT_EQ(10.0, axis->dMin);
 }

@@ -1,6 +1,7 @@
-// Axis scroll bar: the position a scroll request asks for, and the bar's window style.
+// Axis scroll bar: the position a scroll request asks for, its style, range, position and docking.
 #include <gtest/gtest.h>
 
+#include "ChartTestSupport.h"
 #include "chart/ChartScrollBar.h"
 
 TEST(AxisScrollBar, ScrollCodesMoveWithinTheLastWholePage)
@@ -39,12 +40,90 @@ TEST(AxisScrollBar, StyleAlignsTheBarWithItsAxis)
     EXPECT_EQ(0x40000005u, CChartScrollBar::StyleFor(false, true));
 }
 
-TEST(AxisScrollBar, NewBarBelongsToItsAxisInactiveAndHoverOnly)
+namespace {
+
+SCROLLINFO BarInfo(const CChartAxis* axis)
 {
-    CChartScrollBar bar(nullptr);
-    EXPECT_EQ(nullptr, bar.pAxis);
-    EXPECT_FALSE(bar.bActive);
-    EXPECT_TRUE(bar.bHoverOnly);
-    EXPECT_TRUE(bar.IsKindOf(RUNTIME_CLASS(CChartScrollBar)));
-    EXPECT_TRUE(bar.IsKindOf(RUNTIME_CLASS(CScrollBar)));
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    ::GetScrollInfo(axis->pAxisScrollBar->GetSafeHwnd(), SB_CTL, &info);
+    return info;
+}
+
+RECT BarRectInChart(const CChartAxis* axis, const CChartCtrl& chart)
+{
+    RECT rect;
+    ::GetWindowRect(axis->pAxisScrollBar->GetSafeHwnd(), &rect);
+    ::MapWindowPoints(nullptr, chart.GetSafeHwnd(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+}  // namespace
+
+TEST(AxisScrollBar, BarCountsTenthsOfTheVisibleSpanOverTheSeriesBounds)
+{
+    SWindowChart chart;
+    chart.Load({0.0, 24.0}, {0.0, 24.0});
+    chart.SetRange(chart.bottom, 0, 6);
+    chart.SetRange(chart.left, 0, 6);
+    struct Case {
+        const CChartAxis* axis;
+        int position;
+    } cases[] = {
+        {chart.bottom, 0},
+        // A plain vertical bar runs against the values: at the bottom of the series its thumb
+        // is at the last whole page.
+        {chart.left, 30},
+    };
+    for (const Case& c : cases) {
+        const SCROLLINFO info = BarInfo(c.axis);
+        EXPECT_EQ(0, info.nMin);
+        EXPECT_EQ(39, info.nMax);
+        EXPECT_EQ(10u, info.nPage);
+        EXPECT_EQ(c.position, info.nPos);
+    }
+    chart.SetRange(chart.left, 6, 12);   // position 10
+    EXPECT_EQ(20, BarInfo(chart.left).nPos);
+    chart.SetRange(chart.left, 18, 24);   // the top of the series: the thumb at the top
+    EXPECT_EQ(0, BarInfo(chart.left).nPos);
+
+    chart.bottom->ApplyScrollStep(0, 10, false);   // 6 .. 12: position 10
+    EXPECT_EQ(10, BarInfo(chart.bottom).nPos);
+    chart.bottom->bInverted = true;                 // an inverted horizontal bar runs against the values
+    chart.bottom->SyncScrollBar();
+    EXPECT_EQ(40 - 10 - 10, BarInfo(chart.bottom).nPos);
+}
+
+TEST(AxisScrollBar, BarsDockInsideThePlotAlongTheirAxes)
+{
+    SWindowChart chart;
+    const RECT plot = chart.chart.rcPlot;
+    const RECT bottom = BarRectInChart(chart.bottom, chart.chart);
+    const int thickness = bottom.bottom - bottom.top;
+    ASSERT_GT(thickness, 0);
+    EXPECT_EQ(plot.left + 1, bottom.left);
+    EXPECT_EQ(plot.right, bottom.right);
+    EXPECT_EQ(plot.bottom, bottom.bottom);
+
+    const RECT left = BarRectInChart(chart.left, chart.chart);
+    EXPECT_GT(left.right - left.left, 0);
+    EXPECT_EQ(plot.left + 1, left.left);
+    EXPECT_EQ(plot.top + 1, left.top);
+    EXPECT_EQ(plot.bottom, left.bottom);
+}
+
+TEST(AxisScrollBar, ScrollingAVerticalBarToTheTopShowsTheTopOfTheSeries)
+{
+    SWindowChart chart;
+    chart.Load({0.0, 24.0}, {0.0, 24.0});
+    chart.SetRange(chart.left, 6, 12);
+    HWND bar = chart.left->pAxisScrollBar->GetSafeHwnd();
+    ::SendMessageA(chart.chart.GetSafeHwnd(), WM_VSCROLL, MAKEWPARAM(SB_TOP, 0), reinterpret_cast<LPARAM>(bar));
+    EXPECT_DOUBLE_EQ(18.0, chart.left->dMin);
+    EXPECT_DOUBLE_EQ(24.0, chart.left->dMax);
+    EXPECT_EQ(0, BarInfo(chart.left).nPos);
+    ::SendMessageA(chart.chart.GetSafeHwnd(), WM_VSCROLL, MAKEWPARAM(SB_BOTTOM, 0), reinterpret_cast<LPARAM>(bar));
+    EXPECT_NEAR(0.0, chart.left->dMin, 1e-9);
+    EXPECT_EQ(30, BarInfo(chart.left).nPos);
 }

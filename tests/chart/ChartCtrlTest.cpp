@@ -2,12 +2,17 @@
 #include "ChartTestSupport.h"
 
 #include "chart/ChartAxisLabel.h"
+#include "chart/ChartDateTimeAxis.h"
 #include "chart/ChartGrid.h"
 #include "chart/ChartLegend.h"
 #include "chart/ChartScrollBar.h"
 #include "chart/ChartTitle.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -336,4 +341,66 @@ TEST(ChartCtrl, DestructionDeletesSeriesBeforeTheirAxes)
         chart.InsertSeries(new CChartLineSerie(&chart));
     }
     EXPECT_EQ(2, deaths);
+}
+
+TEST(ChartCtrl, NewAxisBarStartsWithARangeOfOneStep)
+{
+    CChartCtrl chart;
+    chart.Create("ChartCtrl", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), &TestHost(), 100);
+    chart.PlaceAxis(new CChartStandardAxis(), ChartAxisSide::Left);
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    ::GetScrollInfo(chart.Axis(ChartAxisSide::Left)->pAxisScrollBar->GetSafeHwnd(), SB_CTL, &info);
+    EXPECT_EQ(1, info.nMin);
+    EXPECT_EQ(1, info.nMax);
+    EXPECT_EQ(1u, info.nPage);
+    EXPECT_EQ(1, info.nPos);
+}
+
+TEST(ChartCtrl, GraphPageSettingDrawsTheDaysTicksAndTemperatureLabels)
+{
+    CChartCtrl chart;
+    chart.Create("ChartCtrl", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 900, 500), &TestHost(), 100);
+    chart.crBackground = 0xFFFFFF;
+    CChartStandardAxis* left = new CChartStandardAxis();
+    chart.PlaceAxis(left, ChartAxisSide::Left);
+    CChartDateTimeAxis* bottom = chart.AddTimeAxis();
+    EXPECT_EQ(bottom, chart.Axis(ChartAxisSide::Bottom));
+    left->dMin = left->dHomeMin = -90;
+    left->dMax = left->dHomeMax = 30;
+    left->SetFixedTickStep(5.0);
+    bottom->dMin = bottom->dHomeMin = 46363.0;
+    bottom->dMax = bottom->dHomeMax = 46363.0 + 1 - 10.0 / 1440;
+    bottom->bAutoStep = false;
+    bottom->eTickUnit = ChartTimeUnit::Minute;
+    bottom->nUnitsPerTick = 240;
+    bottom->bAutoFormat = false;
+    bottom->strTickFormat = "%H:%M";
+    CChartLineSerie* serie = new CChartLineSerie(&chart);
+    chart.InsertSeries(serie);
+    serie->crSeries = 0x0000FF;
+    std::vector<double> x(144), y(144);
+    for (int i = 0; i < 144; ++i)
+    {
+        x[i] = 46363.0 + i * 10.0 / 1440;
+        y[i] = -20.5 + (i % 7);
+    }
+    serie->ReplacePoints(x.data(), y.data(), 144);
+
+    CEmfRecording emf;
+    RECT area = {3, 3, 897, 497};
+    chart.RenderChart(emf.Dc(), area);
+    emf.Finish();
+    std::vector<std::string> texts;
+    for (const SEmfText& t : emf.texts)
+        texts.push_back(t.text);
+    const std::vector<std::string> hours = {"00:00", "04:00", "08:00", "12:00", "16:00", "20:00"};
+    for (const std::string& h : hours)
+        EXPECT_EQ(1, std::count(texts.begin(), texts.end(), h)) << h;
+    for (int t = -90; t <= 30; t += 5)
+        EXPECT_EQ(1, std::count(texts.begin(), texts.end(), std::to_string(t))) << t;
+    ASSERT_EQ(1u, emf.polylines.size());
+    EXPECT_EQ(144u, emf.polylines[0].size());
+    EXPECT_NE(emf.penColors.end(), std::find(emf.penColors.begin(), emf.penColors.end(), 0x0000FFu));
 }

@@ -165,3 +165,61 @@ TEST(ChartPrint, PreparationLeavesOnePageWhateverTheRecordHeld)
     EXPECT_EQ(1u, info.GetMaxPage());
     EXPECT_EQ(1u, info.m_nCurPage);
 }
+
+namespace
+{
+BOOL CALLBACK CancelDialog(HWND hwnd, LPARAM)
+{
+    char name[16] = {};
+    ::GetClassNameA(hwnd, name, sizeof(name));
+    if (lstrcmpA(name, "#32770") == 0)
+        ::PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
+void CALLBACK CancelPrintDialogs(HWND, UINT, UINT_PTR, DWORD)
+{
+    ::EnumThreadWindows(::GetCurrentThreadId(), CancelDialog, 0);
+}
+}
+
+TEST(ChartPrint, CancelledDialogPrintsNothingAndLeavesTheChartAsItWas)
+{
+    SPrintChart p;
+    const unsigned renders = p.chart.RenderCount();
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, CancelPrintDialogs);
+    p.chart.PrintWithDialog("Chart print test", nullptr);
+    ::KillTimer(nullptr, timer);
+    EXPECT_EQ(renders, p.chart.RenderCount());
+    EXPECT_NE(nullptr, p.chart.fontPrintChart.GetSafeHandle());
+    EXPECT_EQ(0, p.chart.szPrintDevice.cx);
+}
+
+TEST(ChartPrint, GivenDialogsPrinterPrintsTheChartAndKeepsItsDc)
+{
+    CPrintDialog dialog(FALSE);
+    if (!dialog.GetDefaults() || !dialog.GetPrinterDC())
+        GTEST_SKIP() << "no default printer";
+    SPrintChart p;
+    const unsigned renders = p.chart.RenderCount();
+    p.chart.PrintWithDialog("Chart print test", &dialog);
+    HDC printer = dialog.GetPrinterDC();
+    ASSERT_NE(nullptr, printer);
+    EXPECT_EQ(::GetDeviceCaps(printer, HORZRES), p.chart.szPrintDevice.cx);
+    EXPECT_EQ(::GetDeviceCaps(printer, VERTRES), p.chart.szPrintDevice.cy);
+    EXPECT_EQ(renders + 1, p.chart.RenderCount());  // FinishPrint lays the chart out for the screen again
+    EXPECT_EQ(nullptr, p.chart.fontPrintChart.GetSafeHandle());
+}
+
+TEST(ChartPrint, SecondPrintOfOneChartDrawsInTheChartFontAgain)
+{
+    SPrintChart p;
+    for (int pass = 0; pass < 2; ++pass)
+    {
+        CEmfRecording emf;
+        p.chart.PrintToDC(emf.Dc(), "Twice");
+        emf.Finish();
+        ASSERT_GE(emf.fonts.size(), 2u) << "pass " << pass;
+        EXPECT_EQ(-10, emf.fonts[1].lfHeight) << "pass " << pass;
+    }
+}

@@ -121,7 +121,8 @@ TEST(NumericAxis, LabelsUseFixedPointWithTheStepsDecimals)
         int decimals;
         const char* text;
     } cases[] = {{30, 0, "30"}, {-85, 0, "-85"}, {2.5, 1, "2.5"}, {0.1, 2, "0.10"},
-                 {0.75, 1, "0.8"}, {1234567, 0, "1234567"}};
+                 {0.75, 1, "0.8"}, {1234567, 0, "1234567"}, {-0.04, 1, "0.0"}, {-1e-17, 0, "0"},
+                 {-0.05001, 1, "-0.1"}, {-100, 2, "-100.00"}};
     for (const Case& c : cases) {
         CChartStandardAxis axis;
         axis.nDecimals = c.decimals;
@@ -147,6 +148,7 @@ TEST(NumericAxis, AutomaticStepClimbsTheOneTwoFiveLadder)
         {true, 300, 0, 70, 10, 0},       // raw 7 -> 10
         {true, 300, 0, 0.7, 0.1, 1},     // raw 0.07 -> 10p, one decimal fewer
         {false, 400, -90, 30, 10, 0},    // 20 ticks, raw 6
+        {true, 300, 100, 0, 10, 0},      // a reversed range gets the step of its ordered twin
     };
     for (const Case& c : cases) {
         CChartStandardAxis axis;
