@@ -13,7 +13,11 @@
 #include "chart/ChartScrollBar.h"
 #include "chart/ChartSerie.h"
 
-namespace {
+namespace
+{
+
+// A scroll bar page: the thumb covers the visible span, a tenth of it per step.
+constexpr int PAGE_STEPS = 10;
 
 // Far outside any device surface, yet safe to convert and to add a span to.
 constexpr double PIXEL_LIMIT = 1 << 28;
@@ -34,35 +38,7 @@ int ClampToInt(double value)
 
 }  // namespace
 
-CChartAxis::CChartAxis()
-    : pCtrl(nullptr),
-      bHorizontal(true),
-      bInverted(false),
-      eRangeMode(ChartRangeMode::Fixed),
-      bVisible(true),
-      bSecondary(false),
-      dMax(0.0),
-      dMin(0.0),
-      dHomeMin(0.0),
-      dHomeMax(0.0),
-      bAutoStep(true),
-      bBinned(false),
-      nStartPixel(0),
-      nEndPixel(0),
-      rcAxis{0, 0, 0, 0},
-      nFontSizeTenths(80),
-      strFontFace("Microsoft Sans Serif"),
-      crText(0),
-      crLine(0),
-      pGrid(new CChartGrid),
-      pLabel(new CChartAxisLabel),
-      bRecalcMargin(true),
-      nMargin(0),
-      bZoomAllowed(true),
-      dMinZoomSpan(0.001),
-      pAxisScrollBar(nullptr)
-{
-}
+CChartAxis::CChartAxis() : pGrid(new CChartGrid), pLabel(new CChartAxisLabel) {}
 
 CChartAxis::~CChartAxis()
 {
@@ -132,7 +108,8 @@ bool CChartAxis::IsLabelInside(double value) const
 std::vector<double> CChartAxis::TickValues() const
 {
     std::vector<double> ticks;
-    if (dMin == dMax) {
+    if (dMin == dMax)
+    {
         ticks.push_back(dMin);
         return ticks;
     }
@@ -140,7 +117,8 @@ std::vector<double> CChartAxis::TickValues() const
     ticks.push_back(tick);
     double next = tick;
     // A step lost in the rounding of large values would never reach the end of the range.
-    while (TickAfter(tick, next) && next > tick) {
+    while (TickAfter(tick, next) && next > tick)
+    {
         ticks.push_back(next);
         tick = next;
     }
@@ -150,14 +128,17 @@ std::vector<double> CChartAxis::TickValues() const
 void CChartAxis::SetPixelSpan(const RECT& area, const RECT& plot)
 {
     rcAxis = area;
-    if (bHorizontal) {
+    if (bHorizontal)
+    {
         nStartPixel = plot.left;
         nEndPixel = plot.right;
         if (bSecondary)
             rcAxis.bottom = plot.top;
         else
             rcAxis.top = plot.bottom;
-    } else {
+    }
+    else
+    {
         nStartPixel = plot.bottom;
         nEndPixel = plot.top;
         if (bSecondary)
@@ -173,7 +154,8 @@ int CChartAxis::ReserveMargin(const RECT& area, RECT* plot, CDC* dc)
         return 0;
     const SIZE ext = MaxTickLabelExtent(dc);
     const SIZE lab = pLabel->Measure(dc);
-    if (bHorizontal) {
+    if (bHorizontal)
+    {
         if (bRecalcMargin)
             nMargin = ext.cy + lab.cy + 6;
         if (bSecondary)
@@ -182,7 +164,9 @@ int CChartAxis::ReserveMargin(const RECT& area, RECT* plot, CDC* dc)
             plot->bottom = std::min<LONG>(plot->bottom, area.bottom - nMargin);
         // Room for the last tick label, centred on the right end.
         plot->right = std::min<LONG>(plot->right, area.right - ext.cx / 2 - 3);
-    } else {
+    }
+    else
+    {
         if (bRecalcMargin)
             nMargin = ext.cx + lab.cx + 10;
         // Room for the top tick label, centred on the top end.
@@ -203,11 +187,14 @@ void CChartAxis::DockScrollBar()
     const RECT& plot = pCtrl->rcPlot;
     RECT bar;
     pAxisScrollBar->GetWindowRect(&bar);
-    if (bHorizontal) {
+    if (bHorizontal)
+    {
         const int thickness = bar.bottom - bar.top;
         const int y = bSecondary ? plot.top + 1 : plot.bottom - thickness;
         pAxisScrollBar->MoveWindow(plot.left + 1, y, std::max(0L, plot.right - (plot.left + 1)), thickness, TRUE);
-    } else {
+    }
+    else
+    {
         const int thickness = bar.right - bar.left;
         const int x = bSecondary ? plot.right - thickness : plot.left + 1;
         pAxisScrollBar->MoveWindow(x, plot.top + 1, thickness, std::max(0L, plot.bottom - (plot.top + 1)), TRUE);
@@ -234,7 +221,8 @@ void CChartAxis::SeriesBounds(double& min, double& max) const
     min = 0.0;
     max = 0.0;
     bool any = false;
-    for (CChartSerie* series : lstLinkedSeries) {
+    for (CChartSerie* series : lstLinkedSeries)
+    {
         double sMin = 0.0;
         double sMax = 0.0;
         const bool reported = bHorizontal ? series->XBounds(sMin, sMax) : series->YBounds(sMin, sMax);
@@ -253,11 +241,11 @@ void CChartAxis::VisibleSeriesBounds(double& min, double& max) const
     min = 0.0;
     max = 0.0;
     bool any = false;
-    for (CChartSerie* series : lstLinkedSeries) {
+    for (CChartSerie* series : lstLinkedSeries)
+    {
         double sMin = 0.0;
         double sMax = 0.0;
-        const bool reported =
-            bHorizontal ? series->XBoundsVisible(sMin, sMax) : series->YBoundsVisible(sMin, sMax);
+        const bool reported = bHorizontal ? series->XBoundsVisible(sMin, sMax) : series->YBoundsVisible(sMin, sMax);
         if (!reported)
             continue;
         if (!any || sMin < min)
@@ -320,7 +308,8 @@ void CChartAxis::ScrollSteps(int& steps, int& position) const
     SeriesBounds(sMin, sMax);
     const double span = dMax - dMin;
     const double sSpan = sMax - sMin;
-    if (span == 0.0 || sSpan == 0.0) {
+    if (span == 0.0 || sSpan == 0.0)
+    {
         steps = 1;
         position = 1;
         return;
@@ -338,7 +327,8 @@ void CChartAxis::ApplyScrollStep(int oldPosition, int newPosition, bool reversed
         ZoomTo(dMin + shift, dMax + shift);
     if (!pCtrl)
         return;
-    for (CChartAxis* axis : pCtrl->apAxisBySide) {
+    for (CChartAxis* axis : pCtrl->apAxisBySide)
+    {
         if (!axis)
             continue;
         axis->SyncScrollBar();
@@ -367,14 +357,16 @@ void CChartAxis::SyncScrollBar()
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     info.nMin = 0;
     info.nMax = steps - 1;
-    info.nPage = 10;
-    info.nPos = owner->ScrollBarRunsAgainstValues() ? steps - position - 9 : position;
+    info.nPage = PAGE_STEPS;
+    // A bar against the values mirrors the position within the last whole page (steps - 10).
+    info.nPos = owner->ScrollBarRunsAgainstValues() ? steps - PAGE_STEPS - position : position;
     pAxisScrollBar->SetScrollInfo(&info, TRUE);
 }
 
 // ---- Measuring and painting ----
 
-namespace {
+namespace
+{
 
 SIZE TextExtent(CDC* dc, const std::string& text)
 {
@@ -399,7 +391,8 @@ SIZE CChartAxis::MaxTickLabelExtent(CDC* dc) const
         largest.cx = std::max(largest.cx, size.cx);
         largest.cy = std::max(largest.cy, size.cy);
     };
-    if (dMin == dMax) {
+    if (dMin == dMax)
+    {
         measure(dMin);
         return largest;
     }
@@ -423,11 +416,14 @@ void CChartAxis::Paint(CDC* dc)
     ::SetTextColor(hdc, crText);
     ::SetBkMode(hdc, TRANSPARENT);
 
-    if (bHorizontal) {
+    if (bHorizontal)
+    {
         const int y = bSecondary ? rcAxis.bottom - 1 : rcAxis.top + 1;
         ::MoveToEx(hdc, nStartPixel, y, nullptr);
         ::LineTo(hdc, nEndPixel, y);
-    } else {
+    }
+    else
+    {
         const int x = bSecondary ? rcAxis.left + 1 : rcAxis.right - 1;
         ::MoveToEx(hdc, x, nStartPixel, nullptr);
         ::LineTo(hdc, x, nEndPixel);
@@ -457,29 +453,38 @@ void CChartAxis::PaintTick(double value, CDC* dc)
     POINT markFrom;
     POINT markTo;
     POINT textAt;
-    if (bHorizontal && !bSecondary) {
+    if (bHorizontal && !bSecondary)
+    {
         markFrom = {tick, rcAxis.top + 1};
         markTo = {tick, rcAxis.top + 4};
         textAt = {at - ext.cx / 2, rcAxis.top + 5};
-    } else if (bHorizontal) {
+    }
+    else if (bHorizontal)
+    {
         markFrom = {tick, rcAxis.bottom - 1};
         markTo = {tick, rcAxis.bottom - 4};
         textAt = {at - ext.cx / 2, rcAxis.bottom - ext.cy - 5};
-    } else if (!bSecondary) {
+    }
+    else if (!bSecondary)
+    {
         markFrom = {rcAxis.right - 1, tick};
         markTo = {rcAxis.right - 4, tick};
         textAt = {rcAxis.left + lab.cx + 4, at - ext.cy / 2};
-    } else {
+    }
+    else
+    {
         markFrom = {rcAxis.left + 1, tick};
         markTo = {rcAxis.left + 4, tick};
         textAt = {rcAxis.left + 6, at - ext.cy / 2};
     }
 
-    if (hasPixel && IsPixelInSpan(tick)) {
+    if (hasPixel && IsPixelInSpan(tick))
+    {
         ::MoveToEx(hdc, markFrom.x, markFrom.y, nullptr);
         ::LineTo(hdc, markTo.x, markTo.y);
     }
-    if (inside) {
+    if (inside)
+    {
         // ETO_OPAQUE without a rectangle fills nothing: the text lies on the transparent background.
         ::ExtTextOutA(hdc, textAt.x, textAt.y, ETO_OPAQUE | ETO_CLIPPED, nullptr, text.c_str(),
                       static_cast<UINT>(text.size()), nullptr);
@@ -494,10 +499,13 @@ void CChartAxis::PlaceAxisLabel(CDC* dc)
     const int mid = static_cast<int>(std::fabs((nEndPixel + nStartPixel) * 0.5));
     int x;
     int y;
-    if (bHorizontal) {
+    if (bHorizontal)
+    {
         x = mid - lab.cx / 2;
         y = bSecondary ? rcAxis.top : rcAxis.top + MaxTickLabelExtent(dc).cy + 2;
-    } else {
+    }
+    else
+    {
         x = bSecondary ? rcAxis.right - lab.cx - 2 : rcAxis.left;
         y = mid + lab.cy / 2;
     }

@@ -18,9 +18,15 @@ class CChartAxisLabel;
 class CChartScrollBar;
 
 // How an axis's range follows its series.
-enum class ChartRangeMode : int { Fixed = 0, AllPoints = 1, VisiblePoints = 2 };
+enum class ChartRangeMode : int
+{
+    Fixed = 0,
+    AllPoints = 1,
+    VisiblePoints = 2
+};
 
-class CChartAxis {
+class CChartAxis
+{
 public:
     CChartAxis();
     virtual ~CChartAxis();
@@ -49,7 +55,8 @@ public:
     int ReserveMargin(const RECT& area, RECT* plot, CDC* dc);
     void DockScrollBar();
 
-    // Tick geometry.
+    // The tick walk: dMin alone for an empty range, else FirstTick and each TickAfter while it
+    // answers true; the first tick is kept even beyond dMax.
     std::vector<double> TickValues() const;
     int LabelPixel(double value) const;
     bool IsLabelInside(double value) const;
@@ -69,33 +76,33 @@ public:
     void RestoreHomeRange();
     void SyncScrollBar();
 
-    CChartCtrl* pCtrl;
-    bool bHorizontal;
-    bool bInverted;
-    ChartRangeMode eRangeMode;
-    bool bVisible;
-    bool bSecondary;
-    double dMax;
-    double dMin;
-    double dHomeMin;
-    double dHomeMax;
-    bool bAutoStep;
-    bool bBinned;
-    int nStartPixel;
-    int nEndPixel;
-    RECT rcAxis;
-    int nFontSizeTenths;
-    std::string strFontFace;
-    COLORREF crText;
-    COLORREF crLine;
-    CChartGrid* pGrid;
-    CChartAxisLabel* pLabel;
-    std::list<CChartSerie*> lstLinkedSeries;
-    bool bRecalcMargin;
-    int nMargin;
-    bool bZoomAllowed;
-    double dMinZoomSpan;
-    CChartScrollBar* pAxisScrollBar;
+    CChartCtrl* pCtrl = nullptr;
+    bool bHorizontal = true;
+    bool bInverted = false;
+    ChartRangeMode eRangeMode = ChartRangeMode::Fixed;
+    bool bVisible = true;
+    bool bSecondary = false;
+    double dMax = 0.0;
+    double dMin = 0.0;
+    double dHomeMin = 0.0;
+    double dHomeMax = 0.0;
+    bool bAutoStep = true;
+    bool bBinned = false;
+    int nStartPixel = 0;
+    int nEndPixel = 0;
+    RECT rcAxis = {0, 0, 0, 0};
+    int nFontSizeTenths = 80;  // tick labels, 8.0 pt
+    std::string strFontFace = "Microsoft Sans Serif";
+    COLORREF crText = 0;
+    COLORREF crLine = 0;
+    CChartGrid* pGrid;                        // owned
+    CChartAxisLabel* pLabel;                  // owned
+    std::list<CChartSerie*> lstLinkedSeries;  // not owned
+    bool bRecalcMargin = true;
+    int nMargin = 0;
+    bool bZoomAllowed = true;
+    double dMinZoomSpan = 0.001;
+    CChartScrollBar* pAxisScrollBar = nullptr;  // owned; created by the control
 
 private:
     int SpanLength() const;

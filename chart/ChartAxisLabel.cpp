@@ -4,7 +4,6 @@
 #include "chart/ChartGdiGuards.h"
 
 CChartAxisLabel::CChartAxisLabel()
-    : pCtrl(nullptr), bVisible(true), rcLabel{0, 0, 0, 0}, crText(0), bHorizontal(true)
 {
     style.strFace = "Microsoft Sans Serif";
     style.nSizeTenths = 100;

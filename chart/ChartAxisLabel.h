@@ -10,7 +10,8 @@
 class CDC;
 class CChartCtrl;
 
-class CChartAxisLabel {
+class CChartAxisLabel
+{
 public:
     CChartAxisLabel();
     virtual ~CChartAxisLabel();
@@ -22,13 +23,13 @@ public:
     SIZE Measure(CDC* dc);
     void Paint(CDC* dc);
 
-    CChartCtrl* pCtrl;
-    bool bVisible;
-    RECT rcLabel;
-    COLORREF crText;
-    bool bHorizontal;
+    CChartCtrl* pCtrl = nullptr;
+    bool bVisible = true;
+    RECT rcLabel = {0, 0, 0, 0};  // where the label was last placed
+    COLORREF crText = 0;
+    bool bHorizontal = true;
     CChartTextStyle style;
-    std::string strText;
+    std::string strText;  // an empty caption is neither measured nor drawn
 
 private:
     bool CanDraw(CDC* dc) const;

@@ -8,7 +8,8 @@
 #include <cmath>
 #include <cstdint>
 
-namespace {
+namespace
+{
 
 // Guard of half a second, in days, against dates that carry rounding error.
 constexpr double HALF_SECOND = 0.5 / 86400.0;
@@ -64,7 +65,8 @@ double SpanOf(int days, int hours, int minutes, int seconds)
 
 double UnitsPerDay(ChartTimeUnit unit)
 {
-    switch (unit) {
+    switch (unit)
+    {
     case ChartTimeUnit::Second: return 86400.0;
     case ChartTimeUnit::Minute: return 1440.0;
     case ChartTimeUnit::Hour: return 24.0;
@@ -75,7 +77,8 @@ double UnitsPerDay(ChartTimeUnit unit)
 // Span in days of k whole units of a sub-month unit.
 double SpanOfUnits(ChartTimeUnit unit, int k)
 {
-    switch (unit) {
+    switch (unit)
+    {
     case ChartTimeUnit::Second: return SpanOf(k / 86400, (k % 86400) / 3600, (k % 3600) / 60, k % 60);
     case ChartTimeUnit::Minute: return SpanOf(k / 1440, (k % 1440) / 60, k % 60, 0);
     case ChartTimeUnit::Hour: return SpanOf(k / 24, k % 24, 0, 0);
@@ -106,13 +109,12 @@ COleDateTime ShiftDateByMonths(const COleDateTime& date, int months)
 {
     const int total = date.GetMonth() - 1 + months;
     COleDateTime shifted;
-    shifted.SetDateTime(date.GetYear() + FloorDiv(total, 12), FloorMod(total, 12) + 1, date.GetDay(),
-                        date.GetHour(), date.GetMinute(), date.GetSecond());
+    shifted.SetDateTime(date.GetYear() + FloorDiv(total, 12), FloorMod(total, 12) + 1, date.GetDay(), date.GetHour(),
+                        date.GetMinute(), date.GetSecond());
     return shifted;
 }
 
 CChartDateTimeAxis::CChartDateTimeAxis()
-    : bAutoFormat(true), eTickUnit(ChartTimeUnit::Day), nUnitsPerTick(1), dTickStart(0.0), dtOrigin(0.0)
 {
     dtOrigin.SetDateTime(2000, 1, 1, 0, 0, 0);
 }
@@ -121,7 +123,8 @@ CChartDateTimeAxis::~CChartDateTimeAxis() = default;
 
 const char* CChartDateTimeAxis::AutomaticFormat(ChartTimeUnit unit)
 {
-    switch (unit) {
+    switch (unit)
+    {
     case ChartTimeUnit::Second: return "%H:%M:%S";
     case ChartTimeUnit::Minute: return "%H:%M";
     case ChartTimeUnit::Hour: return "%H:00";
@@ -147,7 +150,8 @@ double CChartDateTimeAxis::FloorToTick(double value) const
 {
     const double v = value >= 0.0 ? value + 1e-10 : value - 1e-10;
     const int n = UnitsPerTick();
-    if (!IsCalendarUnit(eTickUnit)) {
+    if (!IsCalendarUnit(eTickUnit))
+    {
         int k = ToInt32(WholeUnits(DaysBetween(v, dtOrigin.m_dt), UnitsPerDay(eTickUnit)));
         k -= k % n;
         return AddDays(dtOrigin.m_dt, SpanOfUnits(eTickUnit, k));
@@ -210,7 +214,8 @@ void CChartDateTimeAxis::ChooseTickStep()
 {
     if (!bAutoStep)
         return;
-    if (dMin == dMax) {
+    if (dMin == dMax)
+    {
         nUnitsPerTick = 1;
         return;
     }
@@ -218,46 +223,61 @@ void CChartDateTimeAxis::ChooseTickStep()
     if (ticks == 0)
         ticks = 1;
     const double step = DaysBetween(dMax, dMin) / ticks;
-    const int64_t seconds = WholeUnits(step, 86400.0);
-    const int64_t minutes = WholeUnits(step, 1440.0);
-    const int64_t hours = WholeUnits(step, 24.0);
-    const int64_t days = WholeUnits(step, 1.0);
 
-    struct Rung {
+    // The first rung with above < whole units < below (both strict) sets unit and count.
+    enum Whole
+    {
+        SECONDS,
+        MINUTES,
+        HOURS,
+        DAYS
+    };
+    struct SRung
+    {
+        Whole whole;
+        int64_t below;
+        int64_t above;
         ChartTimeUnit unit;
         int count;
     };
-    Rung chosen;
-    if (seconds < 60)
-        chosen = seconds > 30 ? Rung{ChartTimeUnit::Minute, 1}
-               : seconds > 10 ? Rung{ChartTimeUnit::Second, 30}
-               : seconds > 5  ? Rung{ChartTimeUnit::Second, 10}
-               : seconds > 2  ? Rung{ChartTimeUnit::Second, 5}
-                              : Rung{ChartTimeUnit::Second, 1};
-    else if (minutes < 60)
-        chosen = minutes > 30 ? Rung{ChartTimeUnit::Hour, 1}
-               : minutes > 10 ? Rung{ChartTimeUnit::Minute, 30}
-               : minutes > 5  ? Rung{ChartTimeUnit::Minute, 10}
-               : minutes > 2  ? Rung{ChartTimeUnit::Minute, 5}
-                              : Rung{ChartTimeUnit::Minute, 2};
-    else if (hours < 24)
-        chosen = hours > 12 ? Rung{ChartTimeUnit::Day, 1}
-               : hours > 6  ? Rung{ChartTimeUnit::Hour, 12}
-               : hours > 2  ? Rung{ChartTimeUnit::Hour, 6}
-                            : Rung{ChartTimeUnit::Hour, 2};
-    else if (days < 31)
-        chosen = days > 7 ? Rung{ChartTimeUnit::Month, 1}
-               : days > 2 ? Rung{ChartTimeUnit::Day, 7}
-                          : Rung{ChartTimeUnit::Day, 2};
-    else if (days < 365)
-        chosen = days > 186 ? Rung{ChartTimeUnit::Year, 1}
-               : days > 124 ? Rung{ChartTimeUnit::Month, 6}
-               : days > 62  ? Rung{ChartTimeUnit::Month, 4}
-                            : Rung{ChartTimeUnit::Month, 2};
-    else
-        chosen = Rung{ChartTimeUnit::Year, ToInt32(days / 365 + 1)};
-    eTickUnit = chosen.unit;
-    nUnitsPerTick = chosen.count;
+    constexpr int64_t ANY = INT64_MIN;
+    static const SRung ladder[] = {
+        {SECONDS,  60,  30, ChartTimeUnit::Minute,  1},
+        {SECONDS,  60,  10, ChartTimeUnit::Second, 30},
+        {SECONDS,  60,   5, ChartTimeUnit::Second, 10},
+        {SECONDS,  60,   2, ChartTimeUnit::Second,  5},
+        {SECONDS,  60, ANY, ChartTimeUnit::Second,  1},
+        {MINUTES,  60,  30, ChartTimeUnit::Hour,    1},
+        {MINUTES,  60,  10, ChartTimeUnit::Minute, 30},
+        {MINUTES,  60,   5, ChartTimeUnit::Minute, 10},
+        {MINUTES,  60,   2, ChartTimeUnit::Minute,  5},
+        {MINUTES,  60, ANY, ChartTimeUnit::Minute,  2},
+        {HOURS,    24,  12, ChartTimeUnit::Day,     1},
+        {HOURS,    24,   6, ChartTimeUnit::Hour,   12},
+        {HOURS,    24,   2, ChartTimeUnit::Hour,    6},
+        {HOURS,    24, ANY, ChartTimeUnit::Hour,    2},
+        {DAYS,     31,   7, ChartTimeUnit::Month,   1},
+        {DAYS,     31,   2, ChartTimeUnit::Day,     7},
+        {DAYS,     31, ANY, ChartTimeUnit::Day,     2},
+        {DAYS,    365, 186, ChartTimeUnit::Year,    1},
+        {DAYS,    365, 124, ChartTimeUnit::Month,   6},
+        {DAYS,    365,  62, ChartTimeUnit::Month,   4},
+        {DAYS,    365, ANY, ChartTimeUnit::Month,   2},
+    };
+    const int64_t whole[] = {WholeUnits(step, 86400.0), WholeUnits(step, 1440.0), WholeUnits(step, 24.0),
+                             WholeUnits(step, 1.0)};
+    for (const SRung& rung : ladder)
+    {
+        const int64_t units = whole[rung.whole];
+        if (units < rung.below && units > rung.above)
+        {
+            eTickUnit = rung.unit;
+            nUnitsPerTick = rung.count;
+            return;
+        }
+    }
+    eTickUnit = ChartTimeUnit::Year;
+    nUnitsPerTick = ToInt32(whole[DAYS] / 365 + 1);
 }
 
 void CChartDateTimeAxis::AlignFirstTick()

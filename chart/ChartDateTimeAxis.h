@@ -7,12 +7,21 @@
 #include "chart/ChartAxis.h"
 #include "framework/COleDateTime.h"
 
-enum class ChartTimeUnit : int { Second = 0, Minute = 1, Hour = 2, Day = 3, Month = 4, Year = 5 };
+enum class ChartTimeUnit : int
+{
+    Second = 0,
+    Minute = 1,
+    Hour = 2,
+    Day = 3,
+    Month = 4,
+    Year = 5
+};
 
 // The date n calendar months later (earlier when n is negative).
 COleDateTime ShiftDateByMonths(const COleDateTime& date, int months);
 
-class CChartDateTimeAxis : public CChartAxis {
+class CChartDateTimeAxis : public CChartAxis
+{
 public:
     CChartDateTimeAxis();
     ~CChartDateTimeAxis() override;
@@ -31,11 +40,11 @@ public:
     static const char* AutomaticFormat(ChartTimeUnit unit);
 
     std::string strTickFormat;
-    bool bAutoFormat;
-    ChartTimeUnit eTickUnit;
-    int nUnitsPerTick;
-    double dTickStart;
-    COleDateTime dtOrigin;
+    bool bAutoFormat = true;
+    ChartTimeUnit eTickUnit = ChartTimeUnit::Day;
+    int nUnitsPerTick = 1;  // at least 1
+    double dTickStart = 0.0;
+    COleDateTime dtOrigin = COleDateTime(0.0);  // 2000-01-01 00:00:00 once constructed
 
 private:
     double StepFrom(double value) const;

@@ -4,16 +4,13 @@
 #include "chart/ChartCtrl.h"
 #include "chart/ChartGdiGuards.h"
 
-namespace {
+namespace
+{
 
 constexpr int DASH = 3;
 constexpr int DASH_PERIOD = 6;
 
 }  // namespace
-
-CChartGrid::CChartGrid() : crLine(0x808080), pCtrl(nullptr), bVisible(true), bHorizontal(true)
-{
-}
 
 CChartGrid::~CChartGrid() = default;
 
@@ -26,15 +23,21 @@ void CChartGrid::Paint(CDC* dc) const
     CChartClip clip(hdc, plot);
     CPen pen(PS_SOLID, 0, crLine);
     CChartSelect selectPen(hdc, pen.GetSafeHandle());
-    for (int pixel : lstTickPixels) {
-        if (bHorizontal) {
+    for (int pixel : lstTickPixels)
+    {
+        if (bHorizontal)
+        {
             // Vertical line at the tick column, drawn upwards from the plot's bottom.
-            for (int y = plot.bottom; y > plot.top; y -= DASH_PERIOD) {
+            for (int y = plot.bottom; y > plot.top; y -= DASH_PERIOD)
+            {
                 ::MoveToEx(hdc, pixel, y, nullptr);
                 ::LineTo(hdc, pixel, y - DASH);
             }
-        } else {
-            for (int x = plot.left; x < plot.right; x += DASH_PERIOD) {
+        }
+        else
+        {
+            for (int x = plot.left; x < plot.right; x += DASH_PERIOD)
+            {
                 ::MoveToEx(hdc, x, pixel, nullptr);
                 ::LineTo(hdc, x + DASH, pixel);
             }

@@ -8,17 +8,18 @@
 class CDC;
 class CChartCtrl;
 
-class CChartGrid {
+class CChartGrid
+{
 public:
-    CChartGrid();
+    CChartGrid() = default;
     virtual ~CChartGrid();
 
     // Draws the dashes at the pixels of lstTickPixels, clipped to the control's plot.
     void Paint(CDC* dc) const;
 
-    COLORREF crLine;
-    CChartCtrl* pCtrl;
-    bool bVisible;
-    std::list<int> lstTickPixels;
-    bool bHorizontal;
+    COLORREF crLine = 0x808080;
+    CChartCtrl* pCtrl = nullptr;  // its rcPlot bounds the grid
+    bool bVisible = true;
+    std::list<int> lstTickPixels;  // ticks of the axis's last paint, in tick order
+    bool bHorizontal = true;
 };

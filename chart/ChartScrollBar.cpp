@@ -5,16 +5,15 @@
 
 IMPLEMENT_DYNAMIC(CChartScrollBar, CScrollBar)
 
-namespace {
+namespace
+{
 
 // Steps of one page; the thumb covers the visible span.
 constexpr int PAGE = 10;
 
 }  // namespace
 
-CChartScrollBar::CChartScrollBar(CChartAxis* axis) : pAxis(axis), bActive(false), bHoverOnly(true)
-{
-}
+CChartScrollBar::CChartScrollBar(CChartAxis* axis) : pAxis(axis) {}
 
 CChartScrollBar::~CChartScrollBar()
 {
@@ -48,7 +47,8 @@ int CChartScrollBar::NewPosition(int code, int thumb, int current, int min, int 
 {
     changed = true;
     const int last = max - (PAGE - 1);
-    switch (code) {
+    switch (code)
+    {
     case SB_LINELEFT: return current > min ? current - 1 : current;
     case SB_LINERIGHT: return current < last ? current + 1 : current;
     case SB_PAGELEFT: return current > min ? std::max(min, current - PAGE) : current;

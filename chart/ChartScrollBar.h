@@ -6,13 +6,15 @@
 
 class CChartAxis;
 
-class CChartScrollBar : public CScrollBar {
+class CChartScrollBar : public CScrollBar
+{
     DECLARE_DYNAMIC(CChartScrollBar)
 public:
     explicit CChartScrollBar(CChartAxis* axis);
     ~CChartScrollBar() override;
 
-    // Creates the (hidden) bar window inside the control, oriented and aligned for its axis.
+    // Creates the (hidden) bar window inside the control, oriented and aligned for its axis,
+    // with the one-step range (1 .. 1, page 1, position 1) of an axis not yet synchronised.
     BOOL CreateForAxis(CWnd* parent, const RECT& rect, bool horizontal, bool secondary, UINT id);
 
     // Position that a WM_HSCROLL/WM_VSCROLL code asks for, from the current position and
@@ -26,6 +28,6 @@ public:
     static DWORD StyleFor(bool horizontal, bool secondary);
 
     CChartAxis* pAxis;
-    bool bActive;
-    bool bHoverOnly;
+    bool bActive = false;    // the bar may be shown
+    bool bHoverOnly = true;  // hidden on every mouse move unless the cursor is over it
 };

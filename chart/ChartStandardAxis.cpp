@@ -5,7 +5,8 @@
 #include <iomanip>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 // Digits after the decimal point that a step of this size needs.
 int DecimalsFor(int exponent)
@@ -15,10 +16,6 @@ int DecimalsFor(int exponent)
 
 }  // namespace
 
-CChartStandardAxis::CChartStandardAxis() : dTickStart(0.0), dTickStep(1.0), nDecimals(0)
-{
-}
-
 CChartStandardAxis::~CChartStandardAxis() = default;
 
 void CChartStandardAxis::SetFixedTickStep(double step)
@@ -26,7 +23,8 @@ void CChartStandardAxis::SetFixedTickStep(double step)
     bAutoStep = false;
     // A step that is not a positive number would never reach the end of the range:
     // it becomes 0, which draws the first tick only.
-    if (!(step > 0.0) || !std::isfinite(step)) {
+    if (!(step > 0.0) || !std::isfinite(step))
+    {
         dTickStep = 0.0;
         nDecimals = 0;
         return;
@@ -80,7 +78,8 @@ void CChartStandardAxis::ChooseTickStep()
 {
     if (!bAutoStep)
         return;
-    if (dMin == dMax) {
+    if (dMin == dMax)
+    {
         dTickStep = 0.0;
         return;
     }
@@ -91,15 +90,18 @@ void CChartStandardAxis::ChooseTickStep()
         count = 1;
     // A reversed range gets the step of its ordered twin.
     const double raw = std::fabs(dMax - dMin) / count;
-    if (!std::isfinite(raw)) {
+    if (!std::isfinite(raw))
+    {
         dTickStep = 0.0;
         return;
     }
     const int exponent = static_cast<int>(std::floor(std::log10(raw)));
     const double power = std::pow(10.0, exponent);
     const int decimals = DecimalsFor(exponent);
-    for (double factor : {1.0, 2.0, 5.0}) {
-        if (factor * power >= raw) {
+    for (double factor : {1.0, 2.0, 5.0})
+    {
+        if (factor * power >= raw)
+        {
             dTickStep = factor * power;
             nDecimals = decimals;
             return;
@@ -112,20 +114,25 @@ void CChartStandardAxis::ChooseTickStep()
 // The smallest multiple of the step that is not below dMin, reached one step at a time.
 void CChartStandardAxis::AlignFirstTick()
 {
-    if (dTickStep == 0.0) {
+    if (dTickStep == 0.0)
+    {
         dTickStart = dMin;
         return;
     }
-    if (dMin == 0.0) {
+    if (dMin == 0.0)
+    {
         dTickStart = 0.0;
         return;
     }
     double tick = std::trunc(dMin / dTickStep) * dTickStep;
     // Each loop stops when a step no longer moves the tick (a step below the rounding of dMin).
-    if (dMin > 0.0) {
+    if (dMin > 0.0)
+    {
         while (tick < dMin && tick + dTickStep != tick)
             tick += dTickStep;
-    } else {
+    }
+    else
+    {
         while (tick > dMin && tick - dTickStep != tick)
             tick -= dTickStep;
         if (tick != dMin)

@@ -3,9 +3,10 @@
 
 #include "chart/ChartAxis.h"
 
-class CChartStandardAxis : public CChartAxis {
+class CChartStandardAxis : public CChartAxis
+{
 public:
-    CChartStandardAxis();
+    CChartStandardAxis() = default;
     ~CChartStandardAxis() override;
 
     // Fixes the step for good; the step must be positive.
@@ -19,7 +20,7 @@ public:
     void ChooseTickStep() override;
     void AlignFirstTick() override;
 
-    double dTickStart;
-    double dTickStep;
-    int nDecimals;
+    double dTickStart = 0.0;
+    double dTickStep = 1.0;  // 0: no tick after the first
+    int nDecimals = 0;
 };

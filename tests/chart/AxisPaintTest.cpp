@@ -492,3 +492,62 @@ TEST(AxisPaint, GraphPageChartLaysOutBothAxesInTheControl)
     EXPECT_EQ(6u, bottom->pGrid->lstTickPixels.size());
     EXPECT_EQ(chart.rcPlot.left, bottom->pGrid->lstTickPixels.front());
 }
+
+TEST(AxisPaint, PaintLeavesTheDeviceContextAsItFoundIt)
+{
+    CChartCtrl ctrl;
+    ctrl.rcPlot = PLOT;
+    CChartStandardAxis axis;
+    MakeLeftAxis(axis, ctrl);
+    axis.pLabel->strText = "Temp";
+    CMemoryCanvas canvas(600, 400);
+    HDC hdc = canvas.DC()->GetSafeHdc();
+    ::SetTextColor(hdc, RGB(1, 2, 3));
+    ::SetBkMode(hdc, OPAQUE);
+    const HGDIOBJ pen = ::GetCurrentObject(hdc, OBJ_PEN);
+    const HGDIOBJ font = ::GetCurrentObject(hdc, OBJ_FONT);
+    axis.Paint(canvas.DC());
+    axis.Paint(canvas.DC());
+    EXPECT_EQ(pen, ::GetCurrentObject(hdc, OBJ_PEN));
+    EXPECT_EQ(font, ::GetCurrentObject(hdc, OBJ_FONT));
+    EXPECT_EQ(RGB(1, 2, 3), ::GetTextColor(hdc));
+    EXPECT_EQ(OPAQUE, ::GetBkMode(hdc));
+    HRGN clip = ::CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(0, ::GetClipRgn(hdc, clip));   // no clip region left behind
+    ::DeleteObject(clip);
+    EXPECT_EQ(nullptr, axis.pLabel->style.pOldFont);
+}
+
+TEST(AxisPaint, AxisLabelMeasuresItsTextWithRoomAroundIt)
+{
+    CMemoryCanvas canvas(10, 10);
+    CChartAxisLabel reference;
+    reference.strText = "Temperature";
+    const SIZE horizontal = reference.Measure(canvas.DC());
+    ASSERT_GT(horizontal.cx, 4);
+    ASSERT_GT(horizontal.cy, 4);
+
+    struct Case {
+        bool visible;
+        bool withDC;
+        const char* text;
+        bool rotated;
+        SIZE size;
+    } cases[] = {
+        {true, true, "Temperature", false, horizontal},
+        {true, true, "Temperature", true, {horizontal.cy, horizontal.cx}},   // rotated: swapped
+        {true, true, "", false, {0, 0}},
+        {false, true, "Temperature", false, {0, 0}},
+        {true, false, "Temperature", false, {0, 0}},
+    };
+    for (const Case& c : cases) {
+        CChartAxisLabel label;
+        label.bVisible = c.visible;
+        label.strText = c.text;
+        label.bHorizontal = !c.rotated;
+        label.style.bRotated90 = c.rotated;
+        const SIZE size = label.Measure(c.withDC ? canvas.DC() : nullptr);
+        EXPECT_EQ(c.size.cx, size.cx) << c.text << " rotated " << c.rotated;
+        EXPECT_EQ(c.size.cy, size.cy) << c.text << " rotated " << c.rotated;
+    }
+}

@@ -40,16 +40,6 @@ TEST(AxisScrollBar, StyleAlignsTheBarWithItsAxis)
     EXPECT_EQ(0x40000005u, CChartScrollBar::StyleFor(false, true));
 }
 
-TEST(AxisScrollBar, NewBarBelongsToItsAxisInactiveAndHoverOnly)
-{
-    CChartScrollBar bar(nullptr);
-    EXPECT_EQ(nullptr, bar.pAxis);
-    EXPECT_FALSE(bar.bActive);
-    EXPECT_TRUE(bar.bHoverOnly);
-    EXPECT_TRUE(bar.IsKindOf(RUNTIME_CLASS(CChartScrollBar)));
-    EXPECT_TRUE(bar.IsKindOf(RUNTIME_CLASS(CScrollBar)));
-}
-
 namespace {
 
 SCROLLINFO BarInfo(const CChartAxis* axis)
@@ -82,8 +72,8 @@ TEST(AxisScrollBar, BarCountsTenthsOfTheVisibleSpanOverTheSeriesBounds)
         int position;
     } cases[] = {
         {chart.bottom, 0},
-        // A plain vertical bar runs against the values: steps - 0 - 9 = 31, which the bar
-        // clamps to its last position, 30.
+        // A plain vertical bar runs against the values: at the bottom of the series its thumb
+        // is at the last whole page.
         {chart.left, 30},
     };
     for (const Case& c : cases) {
@@ -94,13 +84,15 @@ TEST(AxisScrollBar, BarCountsTenthsOfTheVisibleSpanOverTheSeriesBounds)
         EXPECT_EQ(c.position, info.nPos);
     }
     chart.SetRange(chart.left, 6, 12);   // position 10
-    EXPECT_EQ(40 - 10 - 9, BarInfo(chart.left).nPos);
+    EXPECT_EQ(20, BarInfo(chart.left).nPos);
+    chart.SetRange(chart.left, 18, 24);   // the top of the series: the thumb at the top
+    EXPECT_EQ(0, BarInfo(chart.left).nPos);
 
     chart.bottom->ApplyScrollStep(0, 10, false);   // 6 .. 12: position 10
     EXPECT_EQ(10, BarInfo(chart.bottom).nPos);
     chart.bottom->bInverted = true;                 // an inverted horizontal bar runs against the values
     chart.bottom->SyncScrollBar();
-    EXPECT_EQ(40 - 10 - 9, BarInfo(chart.bottom).nPos);
+    EXPECT_EQ(40 - 10 - 10, BarInfo(chart.bottom).nPos);
 }
 
 TEST(AxisScrollBar, BarsDockInsideThePlotAlongTheirAxes)
@@ -119,4 +111,19 @@ TEST(AxisScrollBar, BarsDockInsideThePlotAlongTheirAxes)
     EXPECT_EQ(plot.left + 1, left.left);
     EXPECT_EQ(plot.top + 1, left.top);
     EXPECT_EQ(plot.bottom, left.bottom);
+}
+
+TEST(AxisScrollBar, ScrollingAVerticalBarToTheTopShowsTheTopOfTheSeries)
+{
+    SWindowChart chart;
+    chart.Load({0.0, 24.0}, {0.0, 24.0});
+    chart.SetRange(chart.left, 6, 12);
+    HWND bar = chart.left->pAxisScrollBar->GetSafeHwnd();
+    ::SendMessageA(chart.chart.GetSafeHwnd(), WM_VSCROLL, MAKEWPARAM(SB_TOP, 0), reinterpret_cast<LPARAM>(bar));
+    EXPECT_DOUBLE_EQ(18.0, chart.left->dMin);
+    EXPECT_DOUBLE_EQ(24.0, chart.left->dMax);
+    EXPECT_EQ(0, BarInfo(chart.left).nPos);
+    ::SendMessageA(chart.chart.GetSafeHwnd(), WM_VSCROLL, MAKEWPARAM(SB_BOTTOM, 0), reinterpret_cast<LPARAM>(bar));
+    EXPECT_NEAR(0.0, chart.left->dMin, 1e-9);
+    EXPECT_EQ(30, BarInfo(chart.left).nPos);
 }

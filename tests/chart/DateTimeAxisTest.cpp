@@ -48,17 +48,6 @@ std::vector<std::string> TickLabels(const CChartAxis& axis)
 
 }  // namespace
 
-TEST(DateTimeAxis, FreshAxisHasTheDocumentedDefaults)
-{
-    CChartDateTimeAxis axis;
-    EXPECT_EQ(ChartTimeUnit::Day, axis.eTickUnit);
-    EXPECT_EQ(1, axis.nUnitsPerTick);
-    EXPECT_TRUE(axis.bAutoFormat);
-    EXPECT_TRUE(axis.strTickFormat.empty());
-    EXPECT_EQ(ORIGIN, axis.dtOrigin.m_dt);
-    EXPECT_EQ(COleDateTime::valid, axis.dtOrigin.GetStatus());
-}
-
 TEST(DateTimeAxis, GraphPageDayRunsFromMidnightWithATickEveryFourHours)
 {
     CChartDateTimeAxis axis;

@@ -148,6 +148,7 @@ TEST(NumericAxis, AutomaticStepClimbsTheOneTwoFiveLadder)
         {true, 300, 0, 70, 10, 0},       // raw 7 -> 10
         {true, 300, 0, 0.7, 0.1, 1},     // raw 0.07 -> 10p, one decimal fewer
         {false, 400, -90, 30, 10, 0},    // 20 ticks, raw 6
+        {true, 300, 100, 0, 10, 0},      // a reversed range gets the step of its ordered twin
     };
     for (const Case& c : cases) {
         CChartStandardAxis axis;
