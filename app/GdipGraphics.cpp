@@ -74,3 +74,9 @@ void GdipGraphics::DrawLine(GpPen* pen, int x1, int y1, int x2, int y2)
     if (m_pGraphics && pen)
         Check(GdipDrawLineI(m_pGraphics, pen, x1, y1, x2, y2));
 }
+
+void GdipGraphics::DrawLines(GpPen* pen, const GpPoint* points, int count)
+{
+    if (m_pGraphics && pen && count >= 2)
+        Check(GdipDrawLinesI(m_pGraphics, pen, points, count));
+}

@@ -29,6 +29,7 @@ public:
 
     void DrawEllipse(Gdiplus::GpPen* pen, int x, int y, int width, int height);
     void DrawLine(Gdiplus::GpPen* pen, int x1, int y1, int x2, int y2);
+    void DrawLines(Gdiplus::GpPen* pen, const Gdiplus::GpPoint* points, int count);
 
 private:
     void Check(Gdiplus::GpStatus status);

@@ -174,19 +174,3 @@ TEST(ViewWindow, ResizingPlacesTheTabControlAndEveryPageHiddenOrNot)
         ExpectRect({460, 35, 530, 55}, ChildRect(view.m_btnSearch.m_hWnd), "search");
     }
 }
-
-TEST(ViewWindow, BandIsButtonFaceAndTheTabControlStartsAtSixty)
-{
-    ViewHost host;
-    RECT client;
-    ::GetClientRect(host.View().m_hWnd, &client);
-    POINT origin = {0, 0};
-    ::ClientToScreen(host.View().m_hWnd, &origin);
-    RECT frame;
-    ::GetWindowRect(host.Frame(), &frame);
-    WindowPixels pixels(host.Frame());
-    const int x0 = origin.x - frame.left;
-    const int y0 = origin.y - frame.top;
-    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), pixels.At(x0 + 700, y0 + 20));
-    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), pixels.At(x0 + 700, y0 + 45));
-}
