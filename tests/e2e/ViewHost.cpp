@@ -67,8 +67,10 @@ std::string LogData(const char* temperature, int alarm1, int alarm2)
 ViewHost::ViewHost(int width, int height)
 {
     EnsureViewPrerequisites();
-    m_hFrame = ::CreateWindowExA(0, kHostClass, "KELVORO", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, width, height,
-                                 nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    // Shown without activation, so tests running beside this one keep their focus.
+    m_hFrame = ::CreateWindowExA(0, kHostClass, "KELVORO", WS_OVERLAPPEDWINDOW, 0, 0, width, height, nullptr,
+                                 nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    ::ShowWindow(m_hFrame, SW_SHOWNOACTIVATE);
     m_pView = new CTempDegreeContainer;
     RECT client;
     ::GetClientRect(m_hFrame, &client);
