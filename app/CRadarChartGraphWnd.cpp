@@ -22,6 +22,7 @@ const ARGB kGridGrey = 0xFF7F7F7F;
 const ARGB kTraceRed = 0xFFFF0000;
 const COLORREF kWhite = RGB(255, 255, 255);
 const char kPrintFontFace[] = "Microsoft Sans Serif";
+const size_t kTracePointsPerCall = 500;
 
 BOOL CreatePrintFont(CFont& font, int height, BYTE pitch)
 {
@@ -197,16 +198,23 @@ void CRadarChartGraphWnd::DrawRingLabels(CDC& dc, CRect& rect, int ringStep)
 void CRadarChartGraphWnd::DrawTrace(GdipGraphics& graphics, int cx, int cy, float scale)
 {
     GdipPen pen(graphics, kTraceRed, 1.0f);
-    // Segments that join end to start go out as one polyline: the same line, but a week of
-    // minutes costs a handful of GDI+ calls instead of ten thousand.
+    // Segments that join end to start go out as polylines: the same line, but a week of minutes
+    // costs a few dozen GDI+ calls instead of ten thousand. Stroking cost grows faster than the
+    // point count, so a long run is cut into pieces that continue from the previous end.
     std::vector<GpPoint> run;
-    run.reserve(RADAR_MINUTES + 1);
+    run.reserve(kTracePointsPerCall + 1);
     auto flush = [&] {
         graphics.DrawLines(pen.Get(), run.data(), static_cast<int>(run.size()));
         run.clear();
     };
     WalkTrace(m_pValues, m_pAngles, m_nCount, RADAR_NO_VALUE, cx, cy, m_nScaleMax, m_nScaleStep, scale,
               [&](POINT from, POINT to) {
+                  if (run.size() >= kTracePointsPerCall)
+                  {
+                      const GpPoint last = run.back();
+                      flush();
+                      run.push_back(last);
+                  }
                   if (run.empty() || run.back().X != from.x || run.back().Y != from.y)
                   {
                       flush();
