@@ -133,6 +133,19 @@ TEST(ViewWindow, TabsAreDocGraphAndRadarChart)
         EXPECT_STREQ(titles[i], item.pszText);
     }
     EXPECT_TRUE(tabs.GetStyle() & TCS_OWNERDRAWFIXED);
+
+    // The pages are children of the tab control; the graph and radar pages are framed.
+    CTempDegreeContainer& view = host.View();
+    const struct { const CWnd* page; int id; DWORD border; } pages[] = {
+        {view.m_pGridWnd, 100, 0}, {view.m_pChartWnd, 101, WS_BORDER}, {view.m_pRadarWnd, 102, WS_BORDER}};
+    for (const auto& p : pages)
+    {
+        EXPECT_EQ(tabs.m_hWnd, ::GetParent(p.page->m_hWnd));
+        EXPECT_EQ(p.id, ::GetDlgCtrlID(p.page->m_hWnd));
+        EXPECT_EQ(p.border, ::GetWindowLongA(p.page->m_hWnd, GWL_STYLE) & WS_BORDER);
+        EXPECT_EQ(p.page, tabs.m_pPages[p.id - 100]);
+    }
+    EXPECT_EQ(&view, view.m_pGridWnd->m_pContainer);
 }
 
 TEST(ViewWindow, ClickingATabShowsItsPageInThePageRectangleAndHidesTheOthers)
