@@ -101,6 +101,11 @@ TEST(UserTour, DISABLED_ScreenshotsOfTheWindowsAndTheThreeTabs)
     });
     app.ChooseMenu(57664);  // About KELVORO(&A)
 
+    app.Expect("Select USB Data File", [&](HWND dialog) { ClickItem(dialog, IDOK); });
+    app.Expect("KELVORO", [&](HWND box) {
+        Shoot(app, box, "kelvoro-message.png");
+        ClickItem(box, IDOK);
+    });
     app.Expect("Select USB Data File", [&](HWND dialog) {
         auto lines = ListBoxLines(::GetDlgItem(dialog, 1001));
         auto found = std::find(lines.begin(), lines.end(), "E:\\TEMPDATA.txt");
