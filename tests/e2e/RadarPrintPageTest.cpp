@@ -91,3 +91,30 @@ TEST(RadarPrintPage, AScaleThatIsNoResolutionFallsBackToTheDevicesOwn)
         EXPECT_GT(page.CountColour(kRed, Around(noon, 1)), 0) << scale;
     }
 }
+
+TEST(RadarPrintPage, PrintsOnePageOnARealPrinterWithoutGdiplusFailures)
+{
+    EnsureViewPrerequisites();
+    char printer[256] = {};
+    DWORD size = sizeof(printer);
+    if (!::GetDefaultPrinterA(printer, &size))
+        GTEST_SKIP() << "no default printer";
+    CDC dc;
+    ASSERT_TRUE(dc.CreateDC(nullptr, printer, nullptr, nullptr));
+    dc.m_bPrinting = TRUE;
+    CRadarChartGraphWnd graph;
+    graph.m_strKindName = "ULT-FREEZER";
+    graph.m_strStart = "2023-05-15";
+    graph.m_strEnd = "2023-05-21";
+    graph.m_nCount = RADAR_MINUTES;
+    for (int i = 0; i < RADAR_MINUTES; ++i)
+    {
+        graph.m_pAngles[RADAR_MINUTES - 1 - i] = (360.0 * i / RADAR_MINUTES + 90) * 0.017453292519943295;
+        graph.m_pValues[i] = -80.0f + 10.0f * static_cast<float>(i % 1440) / 1440.0f;
+    }
+    DOCINFOA doc = {sizeof(doc), "KelvoroChart"};
+    ASSERT_GT(dc.StartDoc(&doc), 0);
+    graph.PrintPage(&dc, 300.0 / dc.GetDeviceCaps(LOGPIXELSY));
+    EXPECT_GT(dc.EndDoc(), 0);
+    EXPECT_EQ(Gdiplus::Ok, graph.m_lastGdiplusStatus);
+}
