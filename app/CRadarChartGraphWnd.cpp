@@ -62,7 +62,7 @@ CRadarChartGraphWnd::~CRadarChartGraphWnd()
 
 void CRadarChartGraphWnd::SetScaleForKind(int nKind)
 {
-    for (const RadarScale& scale : g_radarScales)
+    for (const SRadarScale& scale : g_radarScales)
     {
         if (scale.nKind != nKind)
             continue;
@@ -83,7 +83,7 @@ void CRadarChartGraphWnd::OnPaint()
 
 void CRadarChartGraphWnd::DrawChart(CDC& dc, const CRect& client)
 {
-    GdipGraphics graphics(dc.m_hDC);
+    CGdiplusGraphics graphics(dc.m_hDC);
     graphics.SetSmoothingAntiAlias();
     dc.FillSolidRect(&client, kWhite);
 
@@ -111,7 +111,7 @@ void CRadarChartGraphWnd::PrintPage(CDC* pDC, double scale)
     pDC->SetMapMode(MM_TEXT);
     const int horzRes = pDC->GetDeviceCaps(HORZRES);
     const int vertRes = pDC->GetDeviceCaps(VERTRES);
-    const RadarPrintLayout layout = ComputePrintLayout(horzRes, vertRes);
+    const SRadarPrintLayout layout = ComputePrintLayout(horzRes, vertRes);
 
     CFont titleFont;
     CFont dateFont;
@@ -120,7 +120,7 @@ void CRadarChartGraphWnd::PrintPage(CDC* pDC, double scale)
     CreatePrintFont(dateFont, layout.nDateFontHeight, DEFAULT_PITCH);
     CreatePrintFont(labelFont, layout.nLabelFontHeight, FIXED_PITCH);
 
-    GdipGraphics graphics(pDC->m_hDC);
+    CGdiplusGraphics graphics(pDC->m_hDC);
     graphics.SetPageUnit(UnitDocument);
     graphics.SetSmoothingAntiAlias();
     graphics.SetPageScale(static_cast<float>(UsablePrintScale(pDC, scale)));
@@ -161,23 +161,23 @@ void CRadarChartGraphWnd::PrintPage(CDC* pDC, double scale)
     m_lastGdiplusStatus = graphics.GetLastStatus();
 }
 
-void CRadarChartGraphWnd::DrawRing(GdipGraphics& graphics, int cx, int cy, int radius, bool bDashed)
+void CRadarChartGraphWnd::DrawRing(CGdiplusGraphics& graphics, int cx, int cy, int radius, bool bDashed)
 {
-    GdipPen pen(graphics, kGridGrey, 1.0f);
+    CGdiplusPen pen(graphics, kGridGrey, 1.0f);
     if (bDashed)
         graphics.SetPenDashStyle(pen.Get(), DashStyleDashDot);
     graphics.DrawEllipse(pen.Get(), cx - radius, cy - radius, 2 * radius, 2 * radius);
 }
 
-void CRadarChartGraphWnd::DrawRings(GdipGraphics& graphics, int cx, int cy, int ringStep)
+void CRadarChartGraphWnd::DrawRings(CGdiplusGraphics& graphics, int cx, int cy, int ringStep)
 {
     for (int i = 1; i <= RADAR_RING_COUNT; ++i)
         DrawRing(graphics, cx, cy, i * ringStep, i <= RADAR_DASHED_RINGS);
 }
 
-void CRadarChartGraphWnd::DrawSpokes(GdipGraphics& graphics, int cx, int cy, const POINT ends[RADAR_SPOKE_COUNT])
+void CRadarChartGraphWnd::DrawSpokes(CGdiplusGraphics& graphics, int cx, int cy, const POINT ends[RADAR_SPOKE_COUNT])
 {
-    GdipPen pen(graphics, kGridGrey, 1.0f);
+    CGdiplusPen pen(graphics, kGridGrey, 1.0f);
     for (int j = 0; j < RADAR_SPOKE_COUNT; ++j)
         graphics.DrawLine(pen.Get(), cx, cy, ends[j].x, ends[j].y);
 }
@@ -195,9 +195,9 @@ void CRadarChartGraphWnd::DrawRingLabels(CDC& dc, CRect& rect, int ringStep)
     }
 }
 
-void CRadarChartGraphWnd::DrawTrace(GdipGraphics& graphics, int cx, int cy, float scale)
+void CRadarChartGraphWnd::DrawTrace(CGdiplusGraphics& graphics, int cx, int cy, float scale)
 {
-    GdipPen pen(graphics, kTraceRed, 1.0f);
+    CGdiplusPen pen(graphics, kTraceRed, 1.0f);
     // Segments that join end to start go out as polylines: the same line, but a week of minutes
     // costs a few dozen GDI+ calls instead of ten thousand. Stroking cost grows faster than the
     // point count, so a long run is cut into pieces that continue from the previous end.

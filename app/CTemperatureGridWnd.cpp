@@ -15,7 +15,7 @@ BEGIN_MESSAGE_MAP(CTemperatureGridWnd, CTabCtrlChildWnd)
     ON_BN_CLICKED(IDC_GRID_ALARM_ONLY, OnAlarmOnlyClicked)
 END_MESSAGE_MAP()
 
-const GridColumn g_gridColumns[] = {
+const SGridColumn g_gridColumns[] = {
     {"DATE", LVCFMT_CENTER, 12},
     {"TIME", LVCFMT_CENTER, 8},
     {"TEMPERATURE", LVCFMT_CENTER, 12},

@@ -51,7 +51,7 @@ TEST(RadarPrintPage, TitleDatesMarkerRingsAndTraceWhereTheLayoutPutsThem)
     graph.PrintPage(&page.Dc(), 300.0 / dpi);
     EXPECT_EQ(Gdiplus::Ok, graph.m_lastGdiplusStatus);
 
-    const RadarPrintLayout l = ComputePrintLayout(horzRes, vertRes);
+    const SRadarPrintLayout l = ComputePrintLayout(horzRes, vertRes);
     EXPECT_GT(page.CountColour(kBlack, l.rcTitle), 0);
     EXPECT_GT(page.CountColour(kBlack, l.rcDate), 0);
     // Nothing above the title: the top two twentieths stay blank.
@@ -79,7 +79,7 @@ TEST(RadarPrintPage, AScaleThatIsNoResolutionFallsBackToTheDevicesOwn)
     probe.CreateCompatibleDC(nullptr);
     const int horzRes = probe.GetDeviceCaps(HORZRES);
     const int vertRes = probe.GetDeviceCaps(VERTRES);
-    const RadarPrintLayout l = ComputePrintLayout(horzRes, vertRes);
+    const SRadarPrintLayout l = ComputePrintLayout(horzRes, vertRes);
     const float radius = TraceRadius(-50.0f, 0, 10, static_cast<float>(l.nRingStep) / 10.0f);
     const POINT noon = TracePoint(l.cx, l.cy, graph.m_pAngles[720], radius);
     // A draft-quality code (negative), zero and not-a-number all draw as at the device's resolution.
