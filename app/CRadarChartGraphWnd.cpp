@@ -29,6 +29,7 @@ BOOL CreatePrintFont(CFont& font, int height, BYTE pitch)
     return font.CreateFont(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_STRING_PRECIS,
                            CLIP_STROKE_PRECIS, DRAFT_QUALITY, pitch, kPrintFontFace);
 }
+
 // The caller's scale comes from the printer's quality field, which may be a quality code rather
 // than dots per inch: then the device's own resolution makes one unit one printer pixel.
 double UsablePrintScale(CDC* pDC, double scale)
