@@ -200,11 +200,8 @@ void CChartCtrl::PlaceAxis(CChartAxis* axis, ChartAxisSide side)
     bar->bHoverOnly = true;
     axis->pAxisScrollBar = bar;
     const RECT barRect = {rcPlot.left + 1, rcPlot.top + 1, rcPlot.right, rcPlot.bottom};
-    if (GetSafeHwnd() && bar->CreateForAxis(this, barRect, horizontal, secondary, SCROLL_BAR_ID))
-    {
-        SCROLLINFO info = {sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 1, 1, 1, 1, 0};
-        ::SetScrollInfo(bar->GetSafeHwnd(), SB_CTL, &info, TRUE);
-    }
+    if (GetSafeHwnd())
+        bar->CreateForAxis(this, barRect, horizontal, secondary, SCROLL_BAR_ID);
 
     CChartAxis*& slot = apAxisBySide[SideIndex(side)];
     if (slot && slot != axis)
@@ -647,12 +644,16 @@ void CChartCtrl::RouteMouseEvent(ChartMouseEvent kind, CPoint point)
 void CChartCtrl::HandleScroll(UINT code, UINT pos, CScrollBar* bar)
 {
     CChartScrollBar* chartBar = dynamic_cast<CChartScrollBar*>(bar);
-    if (chartBar && chartBar->pAxis && code != SB_ENDSCROLL)
+    if (chartBar && chartBar->pAxis)
     {
         HWND hwnd = chartBar->GetSafeHwnd();
         const int current = ::GetScrollPos(hwnd, SB_CTL);
+        int min = 0;
+        int max = 0;
+        ::GetScrollRange(hwnd, SB_CTL, &min, &max);
         bool changed = false;
-        const int next = chartBar->NewPosition(static_cast<int>(code), static_cast<int>(pos), changed);
+        const int next = CChartScrollBar::NewPosition(static_cast<int>(code), static_cast<int>(pos), current, min,
+                                                      max, changed);
         if (changed)
         {
             ::SetScrollPos(hwnd, SB_CTL, next, TRUE);

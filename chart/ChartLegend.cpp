@@ -4,7 +4,6 @@
 #include "chart/ChartCtrl.h"
 #include "chart/ChartGdiGuards.h"
 #include "chart/ChartSerie.h"
-#include "chart/ChartTextStyle.h"
 
 #include <algorithm>
 #include <cstring>
@@ -15,10 +14,7 @@ const int FACE_MAX = 31;
 
 CSize NameExtent(CDC* dc, const std::string& name)
 {
-    HDC attrib = dc->m_hAttribDC ? dc->m_hAttribDC : dc->GetSafeHdc();
-    SIZE size = {0, 0};
-    ::GetTextExtentPoint32A(attrib, name.c_str(), static_cast<int>(name.size()), &size);
-    return CSize(size);
+    return dc->GetTextExtent(name.c_str(), static_cast<int>(name.size()));
 }
 
 bool IsEmptyRect(const RECT& rc)
@@ -34,7 +30,7 @@ BOOL CChartLegend::CreateNameFont(CFont& font, CDC* dc) const
     lf.lfCharSet = DEFAULT_CHARSET;
     std::strncpy(lf.lfFaceName, strFontFace.c_str(), FACE_MAX);
     lf.lfHeight = nFontSizeTenths;
-    return CChartTextStyle::CreatePointSizedFont(font, lf, dc);
+    return font.CreatePointFontIndirect(&lf, dc);
 }
 
 // Next series with a legend entry: named and visible.
@@ -84,13 +80,13 @@ void CChartLegend::Layout(CDC* dc, const RECT& area)
         PlaceBox(area, sumWidth - 6, std::max(nKeyHeight, largest) + 8);
 }
 
-bool CChartLegend::PlaceBox(const RECT& area, int width, int height)
+void CChartLegend::PlaceBox(const RECT& area, int width, int height)
 {
     RECT& rc = rcLegend;
     if (!bAttachedToSide)
     {
         SetRect(&rc, nLeft, nTop, nLeft + width, nTop + height + 2);
-        return true;
+        return;
     }
     const int middleTop = area.top + (area.bottom - area.top) / 2 - (height + 2) / 2;
     const int middleLeft = area.left + (area.right - area.left) / 2 - width / 2;
@@ -98,18 +94,17 @@ bool CChartLegend::PlaceBox(const RECT& area, int width, int height)
     {
     case ChartLegendSide::Right:
         SetRect(&rc, area.right - width - 6, middleTop, area.right - 6, middleTop + height);
-        return true;
+        break;
     case ChartLegendSide::Left:
         SetRect(&rc, area.left + 3, middleTop, area.left + 3 + width, middleTop + height);
-        return true;
+        break;
     case ChartLegendSide::Top:
         SetRect(&rc, middleLeft, area.top + 3, middleLeft + width, area.top + 3 + height);
-        return true;
+        break;
     case ChartLegendSide::Bottom:
         SetRect(&rc, middleLeft, area.bottom - height - 2, middleLeft + width, area.bottom - 2);
-        return true;
+        break;
     }
-    return false;
 }
 
 void CChartLegend::Paint(CDC* dc)

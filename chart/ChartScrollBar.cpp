@@ -61,11 +61,3 @@ int CChartScrollBar::NewPosition(int code, int thumb, int current, int min, int 
     default: return current;
     }
 }
-
-int CChartScrollBar::NewPosition(int code, int thumb, bool& changed) const
-{
-    int min = 0;
-    int max = 0;
-    GetScrollRange(&min, &max);
-    return NewPosition(code, thumb, GetScrollPos(), min, max, changed);
-}

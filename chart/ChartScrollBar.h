@@ -21,8 +21,6 @@ public:
     // range; a page is 10 steps, so the last position is max - 9. changed is false for
     // SB_ENDSCROLL (no scroll at all).
     static int NewPosition(int code, int thumb, int current, int min, int max, bool& changed);
-    // The same for this bar's own position and range.
-    int NewPosition(int code, int thumb, bool& changed) const;
 
     // Window style of a bar for an axis of the given direction and side.
     static DWORD StyleFor(bool horizontal, bool secondary);

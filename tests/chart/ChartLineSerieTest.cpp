@@ -363,15 +363,46 @@ TEST(ChartLineSerie, NewPointsContinueFromTheLastPaintedPoint)
     EXPECT_EQ(3u, f.serie.nLastPainted);
 }
 
-TEST(ChartLineSerie, NewPointsOfAShadowedSeriesRepaintTheVisibleSeries)
+TEST(ChartLineSerie, NewPointsOfAShadowedOrSmoothedSeriesRepaintTheVisibleSeries)
 {
+    struct
+    {
+        bool shadow;
+        bool curved;
+        size_t polylines;
+        size_t beziers;
+    } cases[] = {{true, false, 2, 0}, {false, true, 0, 1}, {true, true, 0, 2}};
+    for (const auto& c : cases)
+    {
+        SLineFixture f;
+        f.LoadPixels({{100, 100}, {200, 150}, {300, 120}});
+        f.serie.bDropShadow = c.shadow;
+        f.serie.bCurved = c.curved;
+        f.serie.nLastPainted = 0;
+        CEmfRecording emf;
+        f.serie.PaintNewPoints(emf.Dc());
+        emf.Finish();
+        EXPECT_EQ(c.polylines, emf.polylines.size()) << c.shadow << c.curved;
+        EXPECT_EQ(c.beziers, emf.beziers.size()) << c.shadow << c.curved;
+        EXPECT_TRUE(emf.lines.empty());
+    }
+}
+
+TEST(ChartLineSerie, NewPointsClipToTheControlsPlotNotTheSeriesOwn)
+{
+    CChartCtrl ctrl;
+    SetRect(&ctrl.rcPlot, 40, 10, 500, 290);
     SLineFixture f;
-    f.LoadPixels({{100, 100}, {200, 150}, {300, 120}});
-    f.serie.bDropShadow = true;
-    f.serie.nLastPainted = 2;
+    f.serie.pCtrl = &ctrl;
+    f.LoadPixels({{100, 100}, {200, 150}});
+    SetRect(&f.serie.rcPlot, 40, 10, 501, 291);
+    f.serie.nLastPainted = 0;
     CEmfRecording emf;
     f.serie.PaintNewPoints(emf.Dc());
     emf.Finish();
-    EXPECT_EQ(2u, emf.polylines.size());
-    EXPECT_TRUE(emf.lines.empty());
+    ASSERT_EQ(1u, emf.clipRects.size());
+    EXPECT_EQ(500, emf.clipRects[0].right);
+    EXPECT_EQ(290, emf.clipRects[0].bottom);
+    EXPECT_EQ(1, emf.clipResets);
+    EXPECT_EQ(1u, emf.lines.size());
 }

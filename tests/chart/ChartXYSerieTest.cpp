@@ -85,6 +85,18 @@ TEST(ChartXYSerie, PointsAreStoredAscendingByXWithTrueBounds)
     EXPECT_EQ(30, max);
 }
 
+TEST(ChartXYSerie, LoadRefitsBothAxesAlsoOutsideAControl)
+{
+    SLinkedSerie s;
+    s.axes.x.eRangeMode = ChartRangeMode::AllPoints;
+    s.axes.y.eRangeMode = ChartRangeMode::AllPoints;
+    s.Load({3, 1, 2}, {-40, 25, 7});
+    EXPECT_EQ(1, s.axes.x.dMin);
+    EXPECT_EQ(3, s.axes.x.dMax);
+    EXPECT_EQ(-40, s.axes.y.dMin);
+    EXPECT_EQ(25, s.axes.y.dHomeMax);
+}
+
 TEST(ChartXYSerie, NaNNeverReplacesABound)
 {
     SLinkedSerie s;
