@@ -1,6 +1,8 @@
 // Axis base: value/pixel mappings, zoom, pan, scroll steps, range fitting and margins.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "AxisTestSupport.h"
 #include "ChartTestSupport.h"
 #include "chart/ChartAxisLabel.h"
@@ -52,6 +54,9 @@ TEST(AxisMapping, ValueToPixelFollowsDirectionAndFloors)
         {V_400_100, 15.0, 250},
         {V_400_100_INV, 0.0, 100},
         {V_400_100_INV, 30.0, 400},
+        // Far outside the range the offset stops at 2^28 pixels instead of overflowing an int.
+        {H_100_500, 1e300, 100 + (1 << 28)},
+        {V_400_100, -1e300, 400 + (1 << 28)},
     };
     for (const Case& c : cases) {
         CChartStandardAxis axis;
@@ -181,6 +186,7 @@ TEST(AxisScroll, ScrollStepsCountTenthsOfTheVisibleSpan)
         {0, 24, 0, 24, 10, 0},
         {3, 3, 0, 24, 1, 1},        // empty range
         {0, 6, 5, 5, 1, 1},         // series of no extent
+        {0, 1e-300, 0, 24, INT_MAX, 0},   // more steps than an int holds: the largest
     };
     for (const Case& c : cases) {
         CChartStandardAxis axis;

@@ -87,6 +87,13 @@ TEST(ChartCtrl, PlaceAxisSetsDirectionAndReplacesTheEarlierAxis)
     EXPECT_EQ(&w.chart, first->pLabel->pCtrl);
     w.chart.PlaceAxis(new CChartStandardAxis(), ChartAxisSide::Right);
     EXPECT_EQ(1, deaths);
+    CChartStandardAxis* top = new CChartStandardAxis();
+    w.chart.PlaceAxis(top, ChartAxisSide::Top);
+    EXPECT_TRUE(top->bHorizontal);
+    EXPECT_TRUE(top->bSecondary);
+    EXPECT_TRUE(top->pGrid->bHorizontal);
+    EXPECT_FALSE(top->pLabel->style.bRotated90);
+    EXPECT_EQ(SBS_HORZ | SBS_TOPALIGN, ::GetWindowLongA(top->pAxisScrollBar->GetSafeHwnd(), GWL_STYLE) & 0xFF);
     EXPECT_TRUE(w.bottom->bHorizontal);
     EXPECT_FALSE(w.bottom->pLabel->style.bRotated90);
     EXPECT_FALSE(w.left->bHorizontal);

@@ -64,6 +64,16 @@ void ExpectPageLayout(const CEmfRecording& emf, CChartCtrl& chart, HDC reference
     EXPECT_EQ(-20, emf.fonts[0].lfHeight);
     EXPECT_STREQ("Arial", emf.fonts[0].lfFaceName);
     EXPECT_EQ(-10, emf.fonts[1].lfHeight);
+    for (const LOGFONTA& lf : {emf.fonts[0], emf.fonts[1]})
+    {
+        EXPECT_EQ(FW_NORMAL, lf.lfWeight);
+        EXPECT_EQ(0, lf.lfWidth);
+        EXPECT_EQ(DEFAULT_CHARSET, lf.lfCharSet);
+        EXPECT_EQ(OUT_CHARACTER_PRECIS, lf.lfOutPrecision);
+        EXPECT_EQ(CLIP_CHARACTER_PRECIS, lf.lfClipPrecision);
+        EXPECT_EQ(DEFAULT_QUALITY, lf.lfQuality);
+        EXPECT_EQ(DEFAULT_PITCH | FF_DONTCARE, lf.lfPitchAndFamily);
+    }
 }
 }
 
