@@ -68,16 +68,6 @@ void GradientRect(HDC hdc, int left, int top, COLORREF from, int right, int bott
     GRADIENT_RECT rect = {0, 1};
     ::GradientFill(hdc, vertices, 2, &rect, 1, mode);
 }
-
-// Draws the outline of a rectangle with MoveTo/LineTo, closing at its top-left corner.
-void DrawBox(HDC hdc, const RECT& rc)
-{
-    ::MoveToEx(hdc, rc.left, rc.top, nullptr);
-    ::LineTo(hdc, rc.right, rc.top);
-    ::LineTo(hdc, rc.right, rc.bottom);
-    ::LineTo(hdc, rc.left, rc.bottom);
-    ::LineTo(hdc, rc.left, rc.top);
-}
 }
 
 const COLORREF g_seriesPalette[10] = {
@@ -384,7 +374,7 @@ void CChartCtrl::PaintPlotBorder(CDC* dc)
     CPen pen;
     pen.Attach(::CreatePen(PS_SOLID, 0, crPlotBorder));
     CChartSelect select(hdc, pen.GetSafeHandle());
-    DrawBox(hdc, rcPlot);
+    ChartDrawBox(hdc, rcPlot);
 }
 
 void CChartCtrl::PaintSeries(CDC* dc)
@@ -432,7 +422,7 @@ void CChartCtrl::OnPaint()
         CPen pen;
         pen.Attach(::CreatePen(PS_SOLID, 1, crZoomRect));
         CChartSelect select(hdc, pen.GetSafeHandle());
-        DrawBox(hdc, rcZoom);
+        ChartDrawBox(hdc, rcZoom);
     }
     for (auto& entry : mapOverlays)
         entry.second->Paint(&paint);

@@ -17,6 +17,13 @@ CSize NameExtent(CDC* dc, const std::string& name)
     return dc->GetTextExtent(name.c_str(), static_cast<int>(name.size()));
 }
 
+void FillSolid(HDC hdc, const RECT& rc, COLORREF colour)
+{
+    CBrush brush;
+    brush.Attach(::CreateSolidBrush(colour));
+    ::FillRect(hdc, &rc, static_cast<HBRUSH>(brush.GetSafeHandle()));
+}
+
 bool IsEmptyRect(const RECT& rc)
 {
     return rc.right <= rc.left || rc.bottom <= rc.top;
@@ -121,25 +128,15 @@ void CChartLegend::Paint(CDC* dc)
     {
         RECT shadow = rcLegend;
         OffsetRect(&shadow, nShadowOffset, nShadowOffset);
-        CBrush brush;
-        brush.Attach(::CreateSolidBrush(crShadow));
-        ::FillRect(hdc, &shadow, static_cast<HBRUSH>(brush.GetSafeHandle()));
+        FillSolid(hdc, shadow, crShadow);
     }
     if (!bTransparent)
-    {
-        CBrush brush;
-        brush.Attach(::CreateSolidBrush(crBackground));
-        ::FillRect(hdc, &rcLegend, static_cast<HBRUSH>(brush.GetSafeHandle()));
-    }
+        FillSolid(hdc, rcLegend, crBackground);
 
     CChartSelect selectFont(hdc, font.GetSafeHandle());
     CChartSelect selectPen(hdc, pen.GetSafeHandle());
     const RECT& box = rcLegend;
-    ::MoveToEx(hdc, box.left, box.top, nullptr);
-    ::LineTo(hdc, box.right, box.top);
-    ::LineTo(hdc, box.right, box.bottom);
-    ::LineTo(hdc, box.left, box.bottom);
-    ::LineTo(hdc, box.left, box.top);
+    ChartDrawBox(hdc, box);
 
     const int oldMode = ::SetBkMode(hdc, TRANSPARENT);
     RECT key = {box.left + 2, box.top + 5, box.left + 2 + nKeyWidth, box.top + 6 + nKeyHeight};
