@@ -11,18 +11,6 @@
 
 namespace
 {
-struct SMemoryDc
-{
-    CDC dc;
-    SMemoryDc()
-    {
-        HDC screen = ::GetDC(nullptr);
-        dc.Attach(::CreateCompatibleDC(screen));
-        ::ReleaseDC(nullptr, screen);
-    }
-    ~SMemoryDc() { ::DeleteDC(dc.Detach()); }
-};
-
 // Extent of a text in the legend's default names font.
 SIZE LegendNameExtent(CDC& dc, const std::string& text)
 {

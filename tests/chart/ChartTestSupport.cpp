@@ -240,3 +240,39 @@ void PumpMessages()
         ::DispatchMessageA(&msg);
     }
 }
+
+SGraphPageAxes::SGraphPageAxes(CChartCtrl& chart) : left(new CChartStandardAxis())
+{
+    chart.PlaceAxis(left, ChartAxisSide::Left);
+    bottom = chart.AddTimeAxis();
+    left->dMin = left->dHomeMin = -90;
+    left->dMax = left->dHomeMax = 30;
+    left->SetFixedTickStep(5.0);
+    bottom->dMin = bottom->dHomeMin = 46363.0;
+    bottom->dMax = bottom->dHomeMax = 46363.0 + 1 - 10.0 / 1440;
+    bottom->bAutoStep = false;
+    bottom->eTickUnit = ChartTimeUnit::Minute;
+    bottom->nUnitsPerTick = 240;
+    bottom->bAutoFormat = false;
+    bottom->strTickFormat = "%H:%M";
+}
+
+std::vector<std::string> TickLabels(const CChartAxis& axis)
+{
+    std::vector<std::string> labels;
+    for (double tick : axis.TickValues())
+        labels.push_back(axis.FormatTickText(tick));
+    return labels;
+}
+
+SMemoryDc::SMemoryDc()
+{
+    HDC screen = ::GetDC(nullptr);
+    dc.Attach(::CreateCompatibleDC(screen));
+    ::ReleaseDC(nullptr, screen);
+}
+
+SMemoryDc::~SMemoryDc()
+{
+    ::DeleteDC(dc.Detach());
+}

@@ -12,18 +12,6 @@
 
 namespace
 {
-struct SScreenDc
-{
-    CDC dc;
-    SScreenDc()
-    {
-        HDC screen = ::GetDC(nullptr);
-        dc.Attach(::CreateCompatibleDC(screen));
-        ::ReleaseDC(nullptr, screen);
-    }
-    ~SScreenDc() { ::DeleteDC(dc.Detach()); }
-};
-
 LOGFONTA SelectedFont(CDC& dc)
 {
     LOGFONTA lf = {};
@@ -34,7 +22,7 @@ LOGFONTA SelectedFont(CDC& dc)
 
 TEST(ChartTextStyle, TenPointsAtNinetySixDpiIsThirteenPixelsHigh)
 {
-    SScreenDc s;
+    SMemoryDc s;
     ASSERT_EQ(96, ::GetDeviceCaps(s.dc.GetSafeHdc(), LOGPIXELSY));
     struct
     {
@@ -54,7 +42,7 @@ TEST(ChartTextStyle, TenPointsAtNinetySixDpiIsThirteenPixelsHigh)
 
 TEST(ChartTextStyle, FieldsReachTheFont)
 {
-    SScreenDc s;
+    SMemoryDc s;
     CChartTextStyle style;
     style.strFace = "Arial";
     style.bBold = true;
@@ -73,7 +61,7 @@ TEST(ChartTextStyle, FieldsReachTheFont)
 
 TEST(ChartTextStyle, RotationTakesEffectOnlyWhenMarkedStale)
 {
-    SScreenDc s;
+    SMemoryDc s;
     CChartTextStyle style;
     CFont* original = style.SelectInto(&s.dc);
     HGDIOBJ built = style.font.GetSafeHandle();
@@ -95,7 +83,7 @@ TEST(ChartTextStyle, RotationTakesEffectOnlyWhenMarkedStale)
 
 TEST(ChartTextStyle, SelectIntoReturnsTheDisplacedFont)
 {
-    SScreenDc s;
+    SMemoryDc s;
     HGDIOBJ before = ::GetCurrentObject(s.dc.GetSafeHdc(), OBJ_FONT);
     CChartTextStyle style;
     CFont* old = style.SelectInto(&s.dc);

@@ -1,6 +1,8 @@
 // Numeric axis: fixed and automatic steps, first tick, tick walk, labels and binned mode.
 #include <gtest/gtest.h>
 
+#include "ChartTestSupport.h"
+
 #include <string>
 #include <vector>
 
@@ -15,14 +17,6 @@ void SetSpan(CChartAxis& axis, bool horizontal, int length, double min, double m
     axis.nEndPixel = horizontal ? length : 0;
     axis.dMin = axis.dHomeMin = min;
     axis.dMax = axis.dHomeMax = max;
-}
-
-std::vector<std::string> TickLabels(const CChartAxis& axis)
-{
-    std::vector<std::string> labels;
-    for (double tick : axis.TickValues())
-        labels.push_back(axis.FormatTickText(tick));
-    return labels;
 }
 
 }  // namespace
