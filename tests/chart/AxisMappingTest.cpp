@@ -267,16 +267,24 @@ TEST(AxisSeries, FitRangeFollowsTheModeAndSetsTheHomeRange)
 {
     struct Case {
         ChartRangeMode mode;
+        bool silentFirst;   // a first series that reports no bounds
         double min, max;
     } cases[] = {
-        {ChartRangeMode::Fixed, 1.0, 2.0},
-        {ChartRangeMode::AllPoints, -5.0, 20.0},
-        {ChartRangeMode::VisiblePoints, 3.0, 7.0},
+        {ChartRangeMode::Fixed, false, 1.0, 2.0},
+        {ChartRangeMode::AllPoints, false, -5.0, 20.0},
+        {ChartRangeMode::VisiblePoints, false, 3.0, 7.0},
+        // A series without bounds does not pull the range towards 0.
+        {ChartRangeMode::AllPoints, true, -5.0, 20.0},
+        {ChartRangeMode::VisiblePoints, true, 3.0, 7.0},
     };
     for (const Case& c : cases) {
         CChartStandardAxis axis;
         Configure(axis, {true, false, 100, 500, 1.0, 2.0});
         axis.eRangeMode = c.mode;
+        CAxisTestSerie silent(-100, 100, 0, 0);
+        silent.bReports = false;
+        if (c.silentFirst)
+            axis.LinkSeries(&silent);
         CAxisTestSerie serie(-5, 20, 0, 0);
         serie.dVisibleXMin = 3.0;
         serie.dVisibleXMax = 7.0;

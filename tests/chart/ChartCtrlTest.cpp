@@ -87,6 +87,9 @@ TEST(ChartCtrl, PlaceAxisSetsDirectionAndReplacesTheEarlierAxis)
     EXPECT_EQ(&w.chart, first->pLabel->pCtrl);
     w.chart.PlaceAxis(new CChartStandardAxis(), ChartAxisSide::Right);
     EXPECT_EQ(1, deaths);
+    w.chart.PlaceAxis(w.left, ChartAxisSide::Left);  // the same axis again: kept, with a new bar
+    EXPECT_EQ(w.left, w.chart.Axis(ChartAxisSide::Left));
+    EXPECT_NE(nullptr, w.left->pAxisScrollBar->GetSafeHwnd());
     CChartStandardAxis* top = new CChartStandardAxis();
     w.chart.PlaceAxis(top, ChartAxisSide::Top);
     EXPECT_TRUE(top->bHorizontal);
@@ -192,6 +195,13 @@ TEST(ChartCtrl, EmptyWindowStillGetsABuffer)
     EXPECT_NE(nullptr, chart.dcBuffer.GetSafeHdc());
     EXPECT_EQ(before + 1, chart.RenderCount());
     EXPECT_EQ(1, BufferSize(chart).cx);  // a zero-sized compatible bitmap is 1 x 1
+    // The plot is inside out (3, 3, -3, -3): the docked bars get no length rather than a negative one.
+    for (ChartAxisSide side : {ChartAxisSide::Left, ChartAxisSide::Bottom})
+    {
+        RECT bar;
+        ::GetWindowRect(chart.Axis(side)->pAxisScrollBar->GetSafeHwnd(), &bar);
+        EXPECT_EQ(0, side == ChartAxisSide::Left ? bar.bottom - bar.top : bar.right - bar.left);
+    }
 }
 
 TEST(ChartCtrl, PaintCopiesThePictureToTheScreen)

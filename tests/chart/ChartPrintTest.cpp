@@ -77,6 +77,7 @@ TEST(ChartPrint, LogicalPageIsThreeQuartersOfTheScreenSizedPage)
         {1000, 96, 96, 750},  // equal resolutions: three quarters of the device page
         {4961, 96, 600, 594},
         {3508, 96, 150, 1683},  // another vertical resolution scales on its own
+        {3508, 96, 0, 0},       // a printer that reports no resolution gives no page
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.logical, CChartCtrl::PrintLogicalLength(c.device, c.screenDpi, c.printerDpi)) << c.device;

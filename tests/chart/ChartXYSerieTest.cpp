@@ -226,6 +226,15 @@ TEST(ChartXYSerie, IndexToPixelMapsThroughBothAxes)
     EXPECT_EQ(CPoint(250, 1), s.serie.IndexToPixel(1));
 }
 
+TEST(ChartXYSerie, PointsWithoutAxesMapToTheOrigin)
+{
+    CChartLineSerie serie(nullptr);
+    const double x[] = {5, 6};
+    const double y[] = {7, 8};
+    serie.ReplacePoints(x, y, 2);
+    EXPECT_EQ(CPoint(0, 0), serie.IndexToPixel(1));
+}
+
 TEST(ChartXYSerie, SeriesIdsAreConsecutiveAcrossOwners)
 {
     CChartLineSerie a(nullptr);

@@ -3,6 +3,7 @@
 
 #include "ChartTestSupport.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,15 @@ TEST(NumericAxis, StepThatIsNotPositiveDrawsTheFirstTickOnly)
         axis.AlignFirstTick();
         EXPECT_EQ(std::vector<double>{0.0}, axis.TickValues()) << "step " << step;
     }
+}
+
+TEST(NumericAxis, StepLostInTheRoundingOfLargeValuesEndsTheWalk)
+{
+    CChartStandardAxis axis;
+    SetSpan(axis, false, 300, 1e17, 1e17 + 1000);
+    axis.SetFixedTickStep(1.0);   // 1e17 + 1 rounds back to 1e17
+    axis.AlignFirstTick();
+    EXPECT_EQ(std::vector<double>{1e17}, axis.TickValues());
 }
 
 TEST(NumericAxis, FirstTickIsTheSmallestMultipleNotBelowTheMinimum)
@@ -143,6 +153,7 @@ TEST(NumericAxis, AutomaticStepClimbsTheOneTwoFiveLadder)
         {true, 300, 0, 0.7, 0.1, 1},     // raw 0.07 -> 10p, one decimal fewer
         {false, 400, -90, 30, 10, 0},    // 20 ticks, raw 6
         {true, 300, 100, 0, 10, 0},      // a reversed range gets the step of its ordered twin
+        {true, 300, 0, HUGE_VAL, 0, 0},  // an endless range: no step, one tick
     };
     for (const Case& c : cases) {
         CChartStandardAxis axis;
