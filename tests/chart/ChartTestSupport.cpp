@@ -104,11 +104,19 @@ void CEmfRecording::Parse(const ENHMETARECORD* record)
         break;
     }
     case EMR_CREATEPEN:
-        penColors.push_back(reinterpret_cast<const EMRCREATEPEN*>(record)->lopn.lopnColor);
+    {
+        const LOGPEN& pen = reinterpret_cast<const EMRCREATEPEN*>(record)->lopn;
+        penColors.push_back(pen.lopnColor);
+        penStyles.push_back({pen.lopnStyle, static_cast<UINT>(pen.lopnWidth.x)});
         break;
+    }
     case EMR_EXTCREATEPEN:
-        penColors.push_back(reinterpret_cast<const EMREXTCREATEPEN*>(record)->elp.elpColor);
+    {
+        const EXTLOGPEN& pen = reinterpret_cast<const EMREXTCREATEPEN*>(record)->elp;
+        penColors.push_back(pen.elpColor);
+        penStyles.push_back({pen.elpPenStyle, pen.elpWidth});
         break;
+    }
     case EMR_INTERSECTCLIPRECT:
     {
         const RECTL& r = reinterpret_cast<const EMRINTERSECTCLIPRECT*>(record)->rclClip;

@@ -46,6 +46,7 @@ public:
     std::vector<std::vector<POINT>> polylines;
     std::vector<std::vector<POINT>> beziers;
     std::vector<COLORREF> penColors;      // of every pen created, in order
+    std::vector<std::pair<UINT, UINT>> penStyles;  // style and width, in the same order
     std::vector<RECT> clipRects;          // IntersectClipRect rectangles
     int clipResets = 0;                   // SelectClipRgn(NULL)
     std::vector<SEmfText> texts;
