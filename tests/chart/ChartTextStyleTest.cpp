@@ -121,16 +121,18 @@ TEST(ChartFonts, EveryPartDrawsInItsOwnDefaultFaceAndSize)
         const char* face;
         LONG height;
         LONG escapement;
+        BYTE charSet;
     } cases[] = {
-        {"tick labels", "Microsoft Sans Serif", -11, 0},
-        {"axis label", "Microsoft Sans Serif", -13, 900},
-        {"title", "Microsoft Sans Serif", -13, 0},
-        {"legend", "Times New Roman", -13, 0},
+        {"tick labels", "Microsoft Sans Serif", -11, 0, DEFAULT_CHARSET},
+        {"axis label", "Microsoft Sans Serif", -13, 900, ANSI_CHARSET},
+        {"title", "Microsoft Sans Serif", -13, 0, ANSI_CHARSET},
+        {"legend", "Times New Roman", -13, 0, DEFAULT_CHARSET},
     };
     for (const auto& c : cases)
     {
         const bool found = std::any_of(emf.fonts.begin(), emf.fonts.end(), [&](const LOGFONTA& lf) {
-            return lstrcmpA(lf.lfFaceName, c.face) == 0 && lf.lfHeight == c.height && lf.lfEscapement == c.escapement;
+            return lstrcmpA(lf.lfFaceName, c.face) == 0 && lf.lfHeight == c.height &&
+                   lf.lfEscapement == c.escapement && lf.lfCharSet == c.charSet;
         });
         EXPECT_TRUE(found) << c.part;
     }
