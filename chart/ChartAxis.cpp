@@ -16,9 +16,6 @@
 namespace
 {
 
-// A scroll bar page: the thumb covers the visible span, a tenth of it per step.
-constexpr int PAGE_STEPS = 10;
-
 // Far outside any device surface, yet safe to convert and to add a span to.
 constexpr double PIXEL_LIMIT = 1 << 28;
 
@@ -343,9 +340,9 @@ void CChartAxis::SyncScrollBar()
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     info.nMin = 0;
     info.nMax = steps - 1;
-    info.nPage = PAGE_STEPS;
+    info.nPage = CChartScrollBar::PAGE_STEPS;
     // A bar against the values mirrors the position within the last whole page (steps - 10).
-    info.nPos = owner->ScrollBarRunsAgainstValues() ? steps - PAGE_STEPS - position : position;
+    info.nPos = owner->ScrollBarRunsAgainstValues() ? steps - CChartScrollBar::PAGE_STEPS - position : position;
     pAxisScrollBar->SetScrollInfo(&info, TRUE);
 }
 

@@ -10,6 +10,9 @@ class CChartScrollBar : public CScrollBar
 {
     DECLARE_DYNAMIC(CChartScrollBar)
 public:
+    // Steps of one page: the thumb covers the visible span, a tenth of it per step.
+    static constexpr int PAGE_STEPS = 10;
+
     explicit CChartScrollBar(CChartAxis* axis);
     ~CChartScrollBar() override;
 
