@@ -142,6 +142,15 @@ TEST(ChartCtrl, RedrawWhileSuspendedIsBatchedIntoOne)
     EXPECT_EQ(before + 1, w.chart.RenderCount());
 }
 
+TEST(ChartCtrl, InsertingASeriesRedrawsOnceBeforeAndOnceAfterLinkingIt)
+{
+    SWindowChart w;
+    const unsigned before = w.chart.RenderCount();
+    w.chart.InsertSeries(new CChartLineSerie(&w.chart));
+    EXPECT_EQ(before + 2, w.chart.RenderCount());
+    EXPECT_EQ(1, w.chart.nRedrawEnable);
+}
+
 TEST(ChartCtrl, LoadingPointsRefitsAndRedrawsOnce)
 {
     SWindowChart w;
