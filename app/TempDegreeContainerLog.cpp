@@ -2,7 +2,6 @@
 // are thin members over them.
 #include "app/TempDegreeContainerLog.h"
 
-#include "app/CTempDegreeContainer.h"
 #include "app/TempRecord.h"
 
 #include <cstdint>
@@ -263,14 +262,4 @@ CString FormatProductLine(const char* pszCaption, const CString& strEarliest, co
     else
         strLine.Format("%s (%s ~ %s)", pszCaption, strEarliest.GetString(), strLatest.GetString());
     return strLine;
-}
-
-LogParseResult CTempDegreeContainer::ParseLog(const char* pData, size_t nSize)
-{
-    return ParseTempLog(pData, nSize, m_records, m_nInterval);
-}
-
-void CTempDegreeContainer::ClearRecords()
-{
-    DeleteTempRecords(m_records);
 }

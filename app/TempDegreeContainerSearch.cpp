@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr long long kSixDaysSeconds = 518400;
+constexpr double kSixDays = 6.0;
 constexpr double kHalfSecondInDays = 1.0 / 172800;
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 
@@ -45,8 +45,10 @@ void MakeRange(CTime picked, bool bWeek, SearchWalk& walk)
 {
     const std::tm local = picked.GetLocalTm();
     CString strStart = picked.Format("%Y-%m-%d");
-    CString strLast = (picked + CTimeSpan(kSixDaysSeconds)).Format("%Y-%m-%d");
     walk.startMidnight = COleDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, 0, 0, 0);
+    // Six calendar days on, not six times 86400 seconds: across a daylight-saving change the
+    // seconds would end the week a day early or late, depending on the picked time of day.
+    CString strLast = (walk.startMidnight + COleDateTimeSpan(kSixDays)).Format("%Y-%m-%d");
     walk.strSearchEnd = bWeek ? strLast : strStart;
     walk.strSearchStart = strStart;
     walk.strWeekLastDay = strLast;
