@@ -1,5 +1,7 @@
 #include "LogReference.h"
 
+#include "shim/WinCrt.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -184,8 +186,9 @@ RefOutcome ReadLogForReference(const unsigned char* data, size_t size, int inter
             parts.tm_hour = hour;
             parts.tm_min = minute;
             parts.tm_isdst = -1;
-            std::time_t t = std::mktime(&parts);
-            if (t == static_cast<std::time_t>(-1) || t < 0) {
+            // The platform's mktime (the shim's, in this build): it settles daylight saving.
+            __time64_t t = _mktime64(&parts);
+            if (t == -1) {
                 out.stoppedAtBadHeader = true;
                 break;
             }

@@ -28,11 +28,28 @@ inline errno_t LocalTime(struct tm* out, const __time64_t* clock)
     return localtime_r(&t, out) ? 0 : EINVAL;
 }
 
-// Results before 1970 are failures on Windows.
+// Local time as the Windows runtime resolves it, measured under Wine: the wall clock read as
+// standard time decides whether daylight saving is in force, so the repeated autumn hour is
+// standard time and a skipped spring hour is read as daylight time. The C library's mktime
+// guesses the repeated hour from its previous call instead. Results before 1970 are failures.
 inline __time64_t MakeTime(struct tm* parts)
 {
-    time_t t = mktime(parts);
-    return t < 0 ? -1 : static_cast<__time64_t>(t);
+    tzset();
+    if (parts->tm_isdst >= 0) {
+        time_t t = mktime(parts);
+        return t < 0 ? -1 : static_cast<__time64_t>(t);
+    }
+    struct tm wall = *parts;
+    wall.tm_isdst = 0;
+    const time_t asUtc = timegm(&wall);
+    const time_t asStandard = asUtc + timezone;
+    struct tm probe;
+    if (!localtime_r(&asStandard, &probe))
+        return -1;
+    const time_t result = asUtc - probe.tm_gmtoff;
+    if (result < 0 || !localtime_r(&result, parts))
+        return -1;
+    return static_cast<__time64_t>(result);
 }
 
 // The Windows atof reads no inf, nan or hexadecimal forms, and takes d/D as the exponent letter.
