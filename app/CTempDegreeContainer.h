@@ -15,6 +15,7 @@
 class CTemperatureGridWnd;
 class CTemperatureChartWnd;
 class CRadarChartWnd;
+struct SearchWalk;
 
 class CTempDegreeContainer : public CWnd
 {
@@ -44,6 +45,10 @@ protected:
     void OnFileButton();
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    void CreatePages();
+    void FeedRadar(const SearchWalk& walk);
 
 public:
     CDateTimeCtrl m_dateCtrl;        // id 100: search start day

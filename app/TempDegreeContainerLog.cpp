@@ -48,12 +48,12 @@ class TextCache
 public:
     TextCache() : m_times(24 * 60), m_temps(kTempSlots) {}
 
-    const CString& DateText(const std::tm& tm)
+    const CString& DateText(int nYear, int nMonth, int nDay)
     {
-        const int nKey = tm.tm_year * 10000 + tm.tm_mon * 100 + tm.tm_mday;
+        const int nKey = (nYear * 13 + nMonth) * 32 + nDay;
         if (!m_bHaveDate || nKey != m_nDateKey) {
             char sz[32];
-            std::snprintf(sz, sizeof sz, "%04d-%02d-%02d", tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
+            std::snprintf(sz, sizeof sz, "%04d-%02d-%02d", nYear, nMonth, nDay);
             m_strDate = sz;
             m_nDateKey = nKey;
             m_bHaveDate = true;
@@ -119,11 +119,104 @@ private:
     bool m_bAlarmMade[64] = {};
 };
 
-// Local time of the running clock through the runtime; false when it cannot convert.
-bool LocalTimeOf(__time64_t tClock, std::tm& tm)
+struct LocalFields
 {
-    return _localtime64_s(&tm, &tClock) == 0;
+    int nYear, nMonth, nDay, nHour, nMinute;
+};
+
+int64_t FloorDiv(int64_t a, int64_t b)
+{
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
+
+// Days since 1970-01-01 of a Gregorian date, and back.
+int64_t DaysFromCivil(int64_t y, int m, int d)
+{
+    y -= m <= 2;
+    const int64_t era = FloorDiv(y, 400);
+    const int64_t yoe = y - era * 400;
+    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    return era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468;
+}
+
+void CivilFromDays(int64_t z, int& y, int& m, int& d)
+{
+    z += 719468;
+    const int64_t era = FloorDiv(z, 146097);
+    const int64_t doe = z - era * 146097;
+    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const int64_t mp = (5 * doy + 2) / 153;
+    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    y = static_cast<int>(yoe + era * 400 + (m <= 2));
+}
+
+// Local time of the running clock, as the runtime's localtime_s gives it. Asking the runtime for
+// every record would cost as much as the rest of the parse, and the clock stays for months within
+// one UTC offset: the runtime is asked at the edges of a span of constant offset (a daylight-saving
+// change is found to the second), the calendar inside it is plain arithmetic. Two changes of the
+// offset never fall within one day.
+class LocalClock
+{
+public:
+    bool Convert(__time64_t t, LocalFields& fields)
+    {
+        if (t < m_tLow || t >= m_tHigh) {
+            int64_t nOffset = 0;
+            if (!OffsetAt(t, nOffset))
+                return false;
+            m_nOffset = nOffset;
+            m_tLow = SpanEdge(t, -kProbe);
+            m_tHigh = SpanEdge(t, kProbe) + 1;
+        }
+        const int64_t nLocal = t + m_nOffset;
+        const int64_t nDays = FloorDiv(nLocal, 86400);
+        const int64_t nSeconds = nLocal - nDays * 86400;
+        CivilFromDays(nDays, fields.nYear, fields.nMonth, fields.nDay);
+        fields.nHour = static_cast<int>(nSeconds / 3600);
+        fields.nMinute = static_cast<int>(nSeconds % 3600 / 60);
+        return true;
+    }
+
+private:
+    static constexpr int64_t kProbe = 86400;
+
+    // Local time minus UTC at t, in seconds; false when the runtime cannot convert t.
+    static bool OffsetAt(__time64_t t, int64_t& nOffset)
+    {
+        std::tm tm;
+        if (_localtime64_s(&tm, &t) != 0)
+            return false;
+        const int64_t nLocal = (DaysFromCivil(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday) * 24 + tm.tm_hour) * 3600 +
+                               tm.tm_min * 60 + tm.tm_sec;
+        nOffset = nLocal - t;
+        return true;
+    }
+
+    bool SameOffset(__time64_t t) const
+    {
+        int64_t nOffset = 0;
+        return OffsetAt(t, nOffset) && nOffset == m_nOffset;
+    }
+
+    // The farthest moment from t, up to nStep seconds away, with t's offset and everything between.
+    __time64_t SpanEdge(__time64_t t, int64_t nStep) const
+    {
+        if (SameOffset(t + nStep))
+            return t + nStep;
+        __time64_t tSame = t, tOther = t + nStep;
+        while (tOther - tSame > 1 || tSame - tOther > 1) {
+            const __time64_t tMiddle = tSame + (tOther - tSame) / 2;
+            (SameOffset(tMiddle) ? tSame : tOther) = tMiddle;
+        }
+        return tSame;
+    }
+
+    __time64_t m_tLow = 1;   // [m_tLow, m_tHigh): moments known to have m_nOffset
+    __time64_t m_tHigh = 0;
+    int64_t m_nOffset = 0;
+};
 
 class LogParser
 {
@@ -187,10 +280,10 @@ private:
     void ReadData(const char* p, LogParseResult& result)
     {
         TempRecord* pRecord = new TempRecord;
-        std::tm tm;
-        if (LocalTimeOf(m_tClock, tm)) {
-            pRecord->strDate = m_texts.DateText(tm);
-            pRecord->strTime = m_texts.TimeText(tm.tm_hour, tm.tm_min);
+        LocalFields local;
+        if (m_localClock.Convert(m_tClock, local)) {
+            pRecord->strDate = m_texts.DateText(local.nYear, local.nMonth, local.nDay);
+            pRecord->strTime = m_texts.TimeText(local.nHour, local.nMinute);
         } else {
             pRecord->strDate = "0000-00-00";
             pRecord->strTime = "-1:-1";
@@ -202,7 +295,9 @@ private:
         pRecord->strTemp = m_texts.TempText(p);
         pRecord->byAlarm1 = ReadHexByte(p + 6);
         pRecord->byAlarm2 = ReadHexByte(p + 8);
-        pRecord->strAlarm = m_texts.AlarmText(pRecord->byAlarm1, pRecord->byAlarm2);
+        const CString& strAlarm = m_texts.AlarmText(pRecord->byAlarm1, pRecord->byAlarm2);
+        if (!strAlarm.IsEmpty())  // most records carry no alarm and keep the empty text they were made with
+            pRecord->strAlarm = strAlarm;
         m_records.AddTail(pRecord);
         m_tClock += static_cast<__time64_t>(m_nInterval) * 60;
     }
@@ -212,6 +307,7 @@ private:
     CObList& m_records;
     int& m_nInterval;
     __time64_t m_tClock = 0;  // restarts at 1970-01-01 00:00:00 UTC for every load
+    LocalClock m_localClock;
     TextCache m_texts;
 };
 

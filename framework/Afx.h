@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/AfxTypes.h"
+#include "framework/AfxRes.h"
 #include "framework/CObject.h"
 #include "framework/CString.h"
 #include "framework/CObList.h"
@@ -9,3 +10,11 @@
 #include "framework/COleDateTime.h"
 #include "framework/CTime.h"
 #include "framework/Geometry.h"
+#include "framework/MessageMap.h"
+#include "framework/CCmdTarget.h"
+#include "framework/CCmdUI.h"
+#include "framework/CWnd.h"
+#include "framework/CScrollBar.h"
+#include "framework/CGdiObject.h"
+#include "framework/CDC.h"
+#include "framework/CWinApp.h"

@@ -1,7 +1,7 @@
-// Process entry point of the Windows program.
-#include <windows.h>
+// Process entry point of the Windows program: runs the one application object.
+#include "framework/CWinApp.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int cmdShow)
 {
-    return 0;
+    return AfxWinMain(instance, previous, commandLine, cmdShow);
 }

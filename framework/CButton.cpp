@@ -1,0 +1,19 @@
+// Push button, check box or radio button control.
+#include "framework/CButton.h"
+
+IMPLEMENT_DYNAMIC(CButton, CWnd)
+
+BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create("BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
+}
+
+int CButton::GetCheck() const
+{
+    return static_cast<int>(::SendMessageA(m_hWnd, BM_GETCHECK, 0, 0));
+}
+
+void CButton::SetCheck(int nCheck)
+{
+    ::SendMessageA(m_hWnd, BM_SETCHECK, static_cast<WPARAM>(nCheck), 0);
+}

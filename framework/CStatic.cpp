@@ -1,0 +1,9 @@
+// Static text or picture control.
+#include "framework/CStatic.h"
+
+IMPLEMENT_DYNAMIC(CStatic, CWnd)
+
+BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create("STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
+}

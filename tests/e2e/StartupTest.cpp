@@ -1,0 +1,166 @@
+// The program as it starts: splash box, main window, menu, status bar, about box and exit.
+#include "e2e/E2eSupport.h"
+#include "framework/AfxRes.h"
+#include "res/resource.h"
+
+#include <gtest/gtest.h>
+#include <commctrl.h>
+
+namespace {
+
+std::string StatusText(HWND bar, int pane)
+{
+    char text[64] = {};
+    ::SendMessageA(bar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+TEST(Startup, SplashIsTopmostCentredDeafToEnterAndEscAndHidesAfterThreeSeconds)
+{
+    DWORD started = ::GetTickCount();
+    AppHarness app;
+    ASSERT_TRUE(app.Started());
+    HWND splash = app.Splash();
+    ASSERT_NE(nullptr, splash);
+    EXPECT_TRUE(::IsWindowVisible(splash));
+    EXPECT_TRUE(::GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    RECT box = {}, work = {};
+    ::GetWindowRect(splash, &box);
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR((work.left + work.right) / 2, (box.left + box.right) / 2, 1);
+    EXPECT_NEAR((work.top + work.bottom) / 2, (box.top + box.bottom) / 2, 1);
+
+    // Its picture control shows the splash picture at the control's top-left corner.
+    HWND picture = ::GetDlgItem(splash, 1004);
+    ASSERT_NE(nullptr, picture);
+
+    for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+        ::SetFocus(splash);
+        ::PostMessageA(picture, WM_KEYDOWN, key, 0);
+        ::PostMessageA(picture, WM_KEYUP, key, 0xC0000001);
+        app.Pump(100);
+        EXPECT_TRUE(::IsWindowVisible(splash)) << "key " << key;
+    }
+    ::SendMessageA(splash, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_TRUE(::IsWindowVisible(splash));
+
+    ASSERT_TRUE(app.PumpUntil([&] { return !::IsWindowVisible(splash); }, 6000));
+    DWORD shown = ::GetTickCount() - started;
+    EXPECT_GE(shown, 2900u);
+    EXPECT_LE(shown, 4500u);
+    EXPECT_TRUE(::IsWindow(splash)) << "the hidden splash lives on until the frame goes";
+    EXPECT_TRUE(::IsWindowVisible(app.MainWindow()));
+    EXPECT_TRUE(app.Unexpected().empty());
+}
+
+TEST(Startup, SplashPictureFillsThePictureControlFromItsTopLeftCorner)
+{
+    AppHarness app;
+    ASSERT_TRUE(app.Started());
+    HWND picture = ::GetDlgItem(app.Splash(), 1004);
+    ASSERT_NE(nullptr, picture);
+    app.Pump(100);
+    // The splash picture's corner is its dark blue background, not the dialog's grey.
+    HDC dc = ::GetDC(picture);
+    COLORREF corner = ::GetPixel(dc, 2, 2);
+    ::ReleaseDC(picture, dc);
+    EXPECT_LT(GetRValue(corner), 60);
+    EXPECT_GT(GetBValue(corner), GetRValue(corner));
+}
+
+TEST(Startup, MainWindowHasTitleMenuEmptyViewAndStatusBar)
+{
+    AppHarness app;
+    ASSERT_TRUE(app.Started());
+    HWND main = app.MainWindow();
+    EXPECT_EQ("KELVORO", WindowText(main));
+    EXPECT_TRUE(::IsWindowVisible(main));
+    EXPECT_NE(nullptr, ::GetMenu(main));
+    EXPECT_NE(0, ::SendMessageA(main, WM_GETICON, ICON_SMALL, 0) | ::SendMessageA(main, WM_GETICON, ICON_BIG, 0));
+
+    HWND bar = app.StatusBar();
+    ASSERT_NE(nullptr, bar);
+    EXPECT_EQ(4, ::SendMessageA(bar, SB_GETPARTS, 0, 0));
+    EXPECT_EQ("Ready", StatusText(bar, 0));
+
+    // The view fills the client area above the status bar.
+    RECT client = {}, view = {}, status = {};
+    ::GetClientRect(main, &client);
+    ::GetWindowRect(app.View(), &view);
+    ::GetWindowRect(bar, &status);
+    ::MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&view), 2);
+    ::MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&status), 2);
+    EXPECT_EQ(0, view.left);
+    EXPECT_EQ(0, view.top);
+    EXPECT_EQ(client.right, view.right);
+    EXPECT_EQ(status.top, view.bottom);
+    EXPECT_EQ(client.bottom, status.bottom);
+}
+
+TEST(Startup, KeyIndicatorsShowTheirTextWhileTheirKeyIsOn)
+{
+    AppHarness app;
+    ASSERT_TRUE(app.Started());
+    HWND bar = app.StatusBar();
+    const struct { int pane; int key; const char* text; } indicators[] = {
+        {1, VK_CAPITAL, "CAP"}, {2, VK_NUMLOCK, "NUM"}, {3, VK_SCROLL, "SCRL"}};
+    for (const auto& indicator : indicators) {
+        bool on = (::GetKeyState(indicator.key) & 1) != 0;
+        EXPECT_EQ(on ? indicator.text : "", StatusText(bar, indicator.pane)) << indicator.text;
+        RECT pane = {};
+        ::SendMessageA(bar, SB_GETRECT, indicator.pane, reinterpret_cast<LPARAM>(&pane));
+        EXPECT_GT(pane.right - pane.left, 10) << indicator.text;
+    }
+}
+
+TEST(Startup, PrintMenuItemIsGreyedBeforeAnyFile)
+{
+    AppHarness app;
+    ASSERT_TRUE(app.Started());
+    EXPECT_FALSE(app.IsMenuItemEnabled(ID_PRINT_DATA));
+    EXPECT_TRUE(app.IsMenuItemEnabled(ID_APP_EXIT));
+    EXPECT_TRUE(app.IsMenuItemEnabled(ID_APP_ABOUT));
+}
+
+TEST(Startup, AboutBoxShowsIconProductAndVersionAndOkClosesIt)
+{
+    AppHarness app;
+    ASSERT_TRUE(app.Started());
+    std::vector<std::string> texts;
+    bool hadIcon = false;
+    bool ownerDisabled = false;
+    app.Expect("KELVORO", [&](HWND about) {
+        for (HWND child = ::GetWindow(about, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+                hadIcon = ::SendMessageA(child, STM_GETICON, 0, 0) != 0;
+            texts.push_back(WindowText(child));
+        }
+        ownerDisabled = !::IsWindowEnabled(::GetWindow(about, GW_OWNER));
+        ClickItem(about, IDOK);
+    });
+    app.ChooseMenu(ID_APP_ABOUT);
+    EXPECT_TRUE(app.AllExpectationsMet());
+    EXPECT_TRUE(hadIcon);
+    EXPECT_TRUE(ownerDisabled) << "the about box is modal";
+    EXPECT_NE(texts.end(), std::find(texts.begin(), texts.end(), "VANTORI FREEZER & REFRIGERATOR"));
+    EXPECT_NE(texts.end(), std::find(texts.begin(), texts.end(), "KELVORO ver 2.0"));
+    EXPECT_NE(texts.end(), std::find(texts.begin(), texts.end(), "OK"));
+    EXPECT_TRUE(::IsWindowEnabled(app.MainWindow()));
+    EXPECT_TRUE(app.Unexpected().empty());
+}
+
+TEST(Startup, ExitClosesTheMainWindowAndEndsTheProgram)
+{
+    AppHarness app;
+    ASSERT_TRUE(app.Started());
+    HWND main = app.MainWindow();
+    HWND splash = app.Splash();
+    app.ChooseMenu(ID_APP_EXIT);
+    ASSERT_TRUE(app.PumpUntil([&] { return !::IsWindow(main); }, 5000));
+    EXPECT_FALSE(::IsWindow(splash)) << "the splash box goes with its owner";
+    EXPECT_TRUE(app.PumpUntil([&] { return app.Quit(); }, 2000));
+    EXPECT_EQ(nullptr, app.MainWindow());
+}
+
+}  // namespace
