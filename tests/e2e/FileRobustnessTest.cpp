@@ -248,6 +248,23 @@ TEST_F(FileRobustness, StickPulledAfterTheDialogListedItIsNotFoundAndChangesNoth
     ExpectStillUsable();
 }
 
+// Names that open something other than a file: each reads as an empty file or is not found,
+// never hangs on an endless stream.
+TEST_F(FileRobustness, DevicesTypedAsThePathNeverHang)
+{
+    const char* paths[] = {"NUL", "CON", "Z:\\dev\\zero", "Z:\\dev\\urandom"};
+    for (const char* path : paths) {
+        SCOPED_TRACE(path);
+        ASSERT_TRUE(Load(Write("good.txt", Day15()), 0).empty());
+        std::vector<std::string> messages = Load(path, 1);
+        ASSERT_EQ(1u, messages.size());
+        EXPECT_TRUE(messages[0] == kNoData || messages[0] == std::string("Cannot find a file: ") + path)
+            << ToUtf8(messages[0]);
+        EXPECT_EQ(messages[0] == kNoData ? 0 : 2, Now().records);
+    }
+    ExpectStillUsable();
+}
+
 // The existence check opens the file without sharing: a handle left open by the first load
 // would make the second one fail.
 TEST_F(FileRobustness, SameFileLoadsTwiceInARow)
