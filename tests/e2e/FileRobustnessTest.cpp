@@ -248,6 +248,32 @@ TEST_F(FileRobustness, StickPulledAfterTheDialogListedItIsNotFoundAndChangesNoth
     ExpectStillUsable();
 }
 
+// A file of 2 GiB or more is refused as the size check finds it; past 4 GiB its size must not
+// wrap round to a small one, which would load the first bytes as if they were the whole file.
+TEST_F(FileRobustness, FilesOfTwoGigabytesOrMoreAreRefusedAndChangeNothing)
+{
+    ASSERT_TRUE(Load(Write("TEMPDATA.txt", Day15()), 0).empty());
+    const Shown before = Now();
+    const LONGLONG sizes[] = {0x80000000LL, 0x100000000LL + 20};
+    for (LONGLONG size : sizes) {
+        SCOPED_TRACE(std::to_string(size) + " bytes");
+        std::string path = Write("big.txt", Day15());
+        HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, file);
+        LARGE_INTEGER end;
+        end.QuadPart = size;  // sparse on the host: no disk is filled
+        ASSERT_TRUE(::SetFilePointerEx(file, end, nullptr, FILE_BEGIN));
+        ASSERT_TRUE(::SetEndOfFile(file));
+        ::CloseHandle(file);
+        std::vector<std::string> messages = Load(path, 1, kFreezer);
+        ::DeleteFileA(path.c_str());
+        ASSERT_EQ(1u, messages.size());
+        EXPECT_EQ("Cannot find a file: " + path, messages[0]);
+        EXPECT_EQ(before, Now());
+    }
+    ExpectStillUsable();
+}
+
 // Names that open something other than a file: each reads as an empty file or is not found,
 // never hangs on an endless stream.
 TEST_F(FileRobustness, DevicesTypedAsThePathNeverHang)
