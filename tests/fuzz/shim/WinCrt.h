@@ -92,6 +92,13 @@ inline double Atof(const char* text)
 
 }  // namespace winshim
 
+inline void* _aligned_malloc(size_t size, size_t alignment)
+{
+    void* p = nullptr;
+    return posix_memalign(&p, alignment, size) == 0 ? p : nullptr;
+}
+inline void _aligned_free(void* p) { free(p); }
+
 inline errno_t localtime_s(struct tm* out, const __time64_t* clock) { return winshim::LocalTime(out, clock); }
 inline errno_t _localtime64_s(struct tm* out, const __time64_t* clock) { return winshim::LocalTime(out, clock); }
 inline __time64_t _mktime64(struct tm* parts) { return winshim::MakeTime(parts); }

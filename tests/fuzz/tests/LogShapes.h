@@ -33,9 +33,8 @@ inline loggen::LogOptions Options(int kind, loggen::CivilTime start, int days, i
 inline std::vector<Shape> Shapes()
 {
     std::vector<Shape> shapes;
-    const int intervals[] = {1, 2, 3, 5, 7, 10, 13, 15, 20, 30, 45, 59, 60};
     for (int kind = 1; kind <= 3; ++kind) {
-        for (int interval : intervals) {
+        for (int interval = 1; interval <= 60; ++interval) {
             const uint64_t seed = kind * 100 + interval;
             shapes.push_back({"steady", "UTC", Options(kind, {2023, 5, 15, 8, 30}, 9, interval, seed, false)});
             shapes.push_back({"restarts", "UTC", Options(kind, {2023, 12, 27, 0, 0}, 40, interval, seed, true)});
