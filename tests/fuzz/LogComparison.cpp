@@ -36,6 +36,9 @@ std::string DescribeDisagreement(const RefOutcome& expected, const RefOutcome& a
     if (expected.stoppedAtBadHeader != actual.stoppedAtBadHeader)
         out << "stop at invalid header: " << actual.stoppedAtBadHeader << " expected "
             << expected.stoppedAtBadHeader << "\n";
+    if (expected.stoppedAtBadHeader && actual.stoppedAtBadHeader &&
+        expected.badHeaderOffset != actual.badHeaderOffset)
+        out << "invalid header at " << actual.badHeaderOffset << " expected " << expected.badHeaderOffset << "\n";
     if (expected.interval != actual.interval)
         out << "interval " << actual.interval << " expected " << expected.interval << "\n";
     if (expected.records.size() != actual.records.size())

@@ -177,6 +177,7 @@ RefOutcome ReadLogForReference(const unsigned char* data, size_t size, int inter
             if (month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23 ||
                 minute < 0 || minute > 59) {
                 out.stoppedAtBadHeader = true;
+                out.badHeaderOffset = at;
                 break;
             }
             std::tm parts{};
@@ -190,6 +191,7 @@ RefOutcome ReadLogForReference(const unsigned char* data, size_t size, int inter
             __time64_t t = _mktime64(&parts);
             if (t == -1) {
                 out.stoppedAtBadHeader = true;
+                out.badHeaderOffset = at;
                 break;
             }
             clock = t;

@@ -20,6 +20,7 @@ struct RefOutcome
 {
     std::vector<RefRecord> records;
     bool stoppedAtBadHeader = false;
+    size_t badHeaderOffset = 0;        // where the invalid header starts, when stopped
     int interval = 0;                  // the interval in force when the reading ended
     std::string earliest = "9999";
     std::string latest = "0000";

@@ -10,6 +10,7 @@ RefOutcome RunProductParse(const unsigned char* data, size_t size, int interval)
     LogParseResult result = ParseTempLog(reinterpret_cast<const char*>(data), size, records, nInterval);
     RefOutcome out;
     out.stoppedAtBadHeader = !result.bOk;
+    out.badHeaderOffset = result.bOk ? 0 : result.nBadHeaderOffset;
     out.interval = nInterval;
     out.earliest = result.strEarliest.GetString();
     out.latest = result.strLatest.GetString();
