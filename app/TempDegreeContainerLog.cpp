@@ -2,6 +2,7 @@
 // are thin members over them.
 #include "app/TempDegreeContainerLog.h"
 
+#include "app/CTempDegreeContainer.h"
 #include "app/TempRecord.h"
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -40,6 +42,34 @@ unsigned char ReadHexByte(const char* p)
     return static_cast<unsigned char>(HexNibble(p[0]) * 16 + HexNibble(p[1]));
 }
 
+int64_t FloorDiv(int64_t a, int64_t b)
+{
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+
+// Days since 1970-01-01 of a Gregorian date, and back.
+int64_t DaysFromCivil(int64_t y, int m, int d)
+{
+    y -= m <= 2;
+    const int64_t era = FloorDiv(y, 400);
+    const int64_t yoe = y - era * 400;
+    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    return era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468;
+}
+
+void CivilFromDays(int64_t z, int& y, int& m, int& d)
+{
+    z += 719468;
+    const int64_t era = FloorDiv(z, 146097);
+    const int64_t doe = z - era * 146097;
+    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const int64_t mp = (5 * doy + 2) / 153;
+    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    y = static_cast<int>(yoe + era * 400 + (m <= 2));
+}
+
 // The texts of a record repeat far more often than they change: a year of one-minute records holds
 // a few hundred distinct temperatures, 1440 times of day and one date per day. Each text is made
 // once and copied, which keeps the parse clear of per-record formatting.
@@ -48,25 +78,28 @@ class TextCache
 public:
     TextCache() : m_times(24 * 60), m_temps(kTempSlots) {}
 
-    const CString& DateText(int nYear, int nMonth, int nDay)
+    // Date text of a day counted from 1970-01-01; also says whether it differs from the last one.
+    const CString& DateText(int64_t nDay, bool& bNewDay)
     {
-        const int nKey = (nYear * 13 + nMonth) * 32 + nDay;
-        if (!m_bHaveDate || nKey != m_nDateKey) {
+        bNewDay = !m_bHaveDate || nDay != m_nDay;
+        if (bNewDay) {
+            int nYear, nMonth, nDayOfMonth;
+            CivilFromDays(nDay, nYear, nMonth, nDayOfMonth);
             char sz[32];
-            std::snprintf(sz, sizeof sz, "%04d-%02d-%02d", nYear, nMonth, nDay);
+            std::snprintf(sz, sizeof sz, "%04d-%02d-%02d", nYear, nMonth, nDayOfMonth);
             m_strDate = sz;
-            m_nDateKey = nKey;
+            m_nDay = nDay;
             m_bHaveDate = true;
         }
         return m_strDate;
     }
 
-    const CString& TimeText(int nHour, int nMinute)
+    const CString& TimeText(int nMinuteOfDay)
     {
-        CString& str = m_times[static_cast<size_t>(nHour * 60 + nMinute)];
+        CString& str = m_times[static_cast<size_t>(nMinuteOfDay)];
         if (str.IsEmpty()) {
             char sz[16];
-            std::snprintf(sz, sizeof sz, "%02d:%02d", nHour, nMinute);
+            std::snprintf(sz, sizeof sz, "%02d:%02d", nMinuteOfDay / 60, nMinuteOfDay % 60);
             str = sz;
         }
         return str;
@@ -111,46 +144,13 @@ private:
     };
 
     bool m_bHaveDate = false;
-    int m_nDateKey = 0;
+    int64_t m_nDay = 0;
     CString m_strDate;
     std::vector<CString> m_times;
     std::vector<TempSlot> m_temps;
     CString m_alarms[64];
     bool m_bAlarmMade[64] = {};
 };
-
-struct LocalFields
-{
-    int nYear, nMonth, nDay, nHour, nMinute;
-};
-
-int64_t FloorDiv(int64_t a, int64_t b)
-{
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
-}
-
-// Days since 1970-01-01 of a Gregorian date, and back.
-int64_t DaysFromCivil(int64_t y, int m, int d)
-{
-    y -= m <= 2;
-    const int64_t era = FloorDiv(y, 400);
-    const int64_t yoe = y - era * 400;
-    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    return era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468;
-}
-
-void CivilFromDays(int64_t z, int& y, int& m, int& d)
-{
-    z += 719468;
-    const int64_t era = FloorDiv(z, 146097);
-    const int64_t doe = z - era * 146097;
-    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int64_t mp = (5 * doy + 2) / 153;
-    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    y = static_cast<int>(yoe + era * 400 + (m <= 2));
-}
 
 // Local time of the running clock, as the runtime's localtime_s gives it. Asking the runtime for
 // every record would cost as much as the rest of the parse, and the clock stays for months within
@@ -160,7 +160,9 @@ void CivilFromDays(int64_t z, int& y, int& m, int& d)
 class LocalClock
 {
 public:
-    bool Convert(__time64_t t, LocalFields& fields)
+    // Local calendar time of t as seconds since 1970-01-01 00:00 local; false when the runtime
+    // cannot convert t.
+    bool LocalSeconds(__time64_t t, int64_t& nLocal)
     {
         if (t < m_tLow || t >= m_tHigh) {
             int64_t nOffset = 0;
@@ -170,12 +172,7 @@ public:
             m_tLow = SpanEdge(t, -kProbe);
             m_tHigh = SpanEdge(t, kProbe) + 1;
         }
-        const int64_t nLocal = t + m_nOffset;
-        const int64_t nDays = FloorDiv(nLocal, 86400);
-        const int64_t nSeconds = nLocal - nDays * 86400;
-        CivilFromDays(nDays, fields.nYear, fields.nMonth, fields.nDay);
-        fields.nHour = static_cast<int>(nSeconds / 3600);
-        fields.nMinute = static_cast<int>(nSeconds % 3600 / 60);
+        nLocal = t + m_nOffset;
         return true;
     }
 
@@ -279,26 +276,32 @@ private:
 
     void ReadData(const char* p, LogParseResult& result)
     {
-        TempRecord* pRecord = new TempRecord;
-        LocalFields local;
-        if (m_localClock.Convert(m_tClock, local)) {
-            pRecord->strDate = m_texts.DateText(local.nYear, local.nMonth, local.nDay);
-            pRecord->strTime = m_texts.TimeText(local.nHour, local.nMinute);
+        std::unique_ptr<TempRecord> pRecord(new TempRecord);
+        int64_t nLocal = 0;
+        bool bNewDay = true;
+        if (m_localClock.LocalSeconds(m_tClock, nLocal)) {
+            const int64_t nDay = FloorDiv(nLocal, 86400);
+            pRecord->strDate = m_texts.DateText(nDay, bNewDay);
+            pRecord->strTime = m_texts.TimeText(static_cast<int>((nLocal - nDay * 86400) / 60));
         } else {
             pRecord->strDate = "0000-00-00";
             pRecord->strTime = "-1:-1";
         }
-        if (std::strcmp(pRecord->strDate, result.strEarliest) < 0)
-            result.strEarliest = pRecord->strDate;
-        if (std::strcmp(pRecord->strDate, result.strLatest) > 0)
-            result.strLatest = pRecord->strDate;
+        // A record of the same day as the one before cannot move the earliest or latest date.
+        if (bNewDay) {
+            if (std::strcmp(pRecord->strDate, result.strEarliest) < 0)
+                result.strEarliest = pRecord->strDate;
+            if (std::strcmp(pRecord->strDate, result.strLatest) > 0)
+                result.strLatest = pRecord->strDate;
+        }
         pRecord->strTemp = m_texts.TempText(p);
         pRecord->byAlarm1 = ReadHexByte(p + 6);
         pRecord->byAlarm2 = ReadHexByte(p + 8);
         const CString& strAlarm = m_texts.AlarmText(pRecord->byAlarm1, pRecord->byAlarm2);
         if (!strAlarm.IsEmpty())  // most records carry no alarm and keep the empty text they were made with
             pRecord->strAlarm = strAlarm;
-        m_records.AddTail(pRecord);
+        m_records.AddTail(pRecord.get());
+        pRecord.release();
         m_tClock += static_cast<__time64_t>(m_nInterval) * 60;
     }
 
@@ -358,4 +361,14 @@ CString FormatProductLine(const char* pszCaption, const CString& strEarliest, co
     else
         strLine.Format("%s (%s ~ %s)", pszCaption, strEarliest.GetString(), strLatest.GetString());
     return strLine;
+}
+
+LogParseResult CTempDegreeContainer::ParseLog(const char* pData, size_t nSize)
+{
+    return ParseTempLog(pData, nSize, m_records, m_nInterval);
+}
+
+void CTempDegreeContainer::ClearRecords()
+{
+    DeleteTempRecords(m_records);
 }

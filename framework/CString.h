@@ -7,7 +7,15 @@
 #include <string>
 
 // A CString handed to printf-style varargs would pass the object, not its text: make that an error.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic error "-Wconditionally-supported"
+#define AFX_PRINTF_FORMAT(fmt, args) __attribute__((format(gnu_printf, fmt, args)))
+#elif defined(__clang__)
+#pragma clang diagnostic error "-Wnon-pod-varargs"
+#define AFX_PRINTF_FORMAT(fmt, args) __attribute__((format(printf, fmt, args)))
+#else
+#define AFX_PRINTF_FORMAT(fmt, args)
+#endif
 
 class CString
 {
@@ -40,17 +48,9 @@ public:
     int Compare(const char* text) const;
     int CompareNoCase(const char* text) const;
 
-    void Format(const char* format, ...)
-#ifdef __GNUC__
-        __attribute__((format(printf, 2, 3)))
-#endif
-        ;
+    void Format(const char* format, ...) AFX_PRINTF_FORMAT(2, 3);
     void FormatV(const char* format, va_list args);
-    void AppendFormat(const char* format, ...)
-#ifdef __GNUC__
-        __attribute__((format(printf, 2, 3)))
-#endif
-        ;
+    void AppendFormat(const char* format, ...) AFX_PRINTF_FORMAT(2, 3);
 
     // Loads a text from the module's string table; false when the id is not there.
     // <windows.h> may have made LoadString a macro for LoadStringA: answer to both names.

@@ -106,8 +106,13 @@ BOOL CWinApp::PreTranslateMessage(MSG* msg)
     return mainWnd != nullptr && mainWnd->PreTranslateMessage(msg);
 }
 
-BOOL CWinApp::OnIdle(LONG)
+BOOL CWinApp::OnIdle(LONG count)
 {
+    CWnd* main = m_pMainWnd;
+    if (count == 0 && main != nullptr && main->m_hWnd != nullptr && main->IsWindowVisible()) {
+        main->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        main->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    }
     CWnd::DeleteTempMap();
     CDC::DeleteTempMap();
     CGdiObject::DeleteTempMap();
@@ -116,33 +121,53 @@ BOOL CWinApp::OnIdle(LONG)
 
 BOOL CWinApp::PumpMessage()
 {
-    MSG msg = {};
-    if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) {
-        m_nExitCode = static_cast<int>(msg.wParam);
+    if (::GetMessageA(&m_msgCur, nullptr, 0, 0) <= 0) {
+        m_nExitCode = static_cast<int>(m_msgCur.wParam);
         return FALSE;
     }
-    if (!PreTranslateMessage(&msg)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+    if (!PreTranslateMessage(&m_msgCur)) {
+        ::TranslateMessage(&m_msgCur);
+        ::DispatchMessageA(&m_msgCur);
     }
     return TRUE;
 }
 
+BOOL CWinApp::IsIdleMessage(const MSG* msg)
+{
+    constexpr UINT kCaretBlinkTimer = 0x0118;
+    if (msg->message == WM_MOUSEMOVE || msg->message == WM_NCMOUSEMOVE) {
+        const bool same = msg->message == m_lastMouseMessage && msg->pt.x == m_lastMousePoint.x &&
+                          msg->pt.y == m_lastMousePoint.y;
+        m_lastMousePoint = msg->pt;
+        m_lastMouseMessage = msg->message;
+        return !same;
+    }
+    return msg->message != WM_PAINT && msg->message != kCaretBlinkTimer;
+}
+
 int CWinApp::Run()
 {
+    bool idle = true;
+    LONG idleCount = 0;
     for (;;) {
         try {
             MSG peek = {};
-            LONG idleCount = 0;
-            while (!::PeekMessageA(&peek, nullptr, 0, 0, PM_NOREMOVE) && OnIdle(idleCount++)) {
+            while (idle && !::PeekMessageA(&peek, nullptr, 0, 0, PM_NOREMOVE)) {
+                if (!OnIdle(idleCount++))
+                    idle = false;
             }
-            if (!PumpMessage())
-                break;
+            do {
+                if (!PumpMessage())
+                    return ExitInstance();
+                if (IsIdleMessage(&m_msgCur)) {
+                    idle = true;
+                    idleCount = 0;
+                }
+            } while (::PeekMessageA(&peek, nullptr, 0, 0, PM_NOREMOVE));
         } catch (...) {
             ReportEscapedException();
         }
     }
-    return ExitInstance();
 }
 
 void CWinApp::OnAppExit()

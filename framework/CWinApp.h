@@ -24,10 +24,14 @@ public:
     virtual int Run();
     // Offers a queued message to the windows from its target up to the main window.
     virtual BOOL PreTranslateMessage(MSG* msg);
-    // Idle time: frees temporary wrappers. Returns whether more idle time is wanted.
+    // Idle time: sends WM_IDLEUPDATECMDUI to the visible main window and its routed descendants,
+    // then frees temporary wrappers. Returns whether more idle time is wanted.
     virtual BOOL OnIdle(LONG count);
     // Pumps one message; false on WM_QUIT.
     BOOL PumpMessage();
+    // Whether a message should start idle processing again once the queue is empty (a mouse
+    // move that did not move, a paint or the caret's blink timer do not).
+    virtual BOOL IsIdleMessage(const MSG* msg);
 
     void OnAppExit();
 
@@ -45,6 +49,9 @@ public:
 
 private:
     void LoadTitle();
+    MSG m_msgCur = {};
+    POINT m_lastMousePoint = {-1, -1};
+    UINT m_lastMouseMessage = 0;
     CString m_strAppName;
 };
 

@@ -202,6 +202,26 @@ LRESULT CWnd::SendDlgItemMessage(int id, UINT message, WPARAM wParam, LPARAM lPa
     return ::SendDlgItemMessageA(m_hWnd, id, message, wParam, lParam);
 }
 
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL deep, BOOL onlyPermanent) const
+{
+    for (HWND child = ::GetTopWindow(m_hWnd); child != nullptr; child = ::GetNextWindow(child, GW_HWNDNEXT)) {
+        CWnd* wnd = FromHandlePermanent(child);
+        if (wnd != nullptr || !onlyPermanent)
+            ::SendMessageA(child, message, wParam, lParam);
+        if (deep && ::GetTopWindow(child) != nullptr) {
+            CWnd temporary;
+            temporary.m_hWnd = child;
+            temporary.SendMessageToDescendants(message, wParam, lParam, deep, onlyPermanent);
+            temporary.m_hWnd = nullptr;
+        }
+    }
+}
+
+const MSG* CWnd::GetCurrentMessage()
+{
+    return AfxGetCurrentMessage();
+}
+
 CWnd* CWnd::GetParent() const
 {
     return FromHandle(::GetParent(m_hWnd));
@@ -332,6 +352,30 @@ void CWnd::SetFont(CFont* font, BOOL redraw)
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font != nullptr ? font->m_hObject : nullptr), redraw);
 }
 
+int CWnd::GetDlgItemText(int id, CString& text) const
+{
+    CWnd* item = GetDlgItem(id);
+    text.Empty();
+    if (item != nullptr)
+        item->GetWindowText(text);
+    return text.GetLength();
+}
+
+void CWnd::CheckDlgButton(int id, UINT check)
+{
+    ::CheckDlgButton(m_hWnd, id, check);
+}
+
+UINT CWnd::IsDlgButtonChecked(int id) const
+{
+    return ::IsDlgButtonChecked(m_hWnd, id);
+}
+
+void CWnd::SetRedraw(BOOL redraw)
+{
+    SendMessage(WM_SETREDRAW, static_cast<WPARAM>(redraw));
+}
+
 CFont* CWnd::GetFont() const
 {
     return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
@@ -423,6 +467,16 @@ void CWnd::ScreenToClient(LPPOINT point) const
 void CWnd::ScreenToClient(LPRECT rect) const
 {
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(rect), 2);
+}
+
+void CWnd::MapWindowPoints(CWnd* to, LPPOINT points, UINT count) const
+{
+    ::MapWindowPoints(m_hWnd, to->GetSafeHwnd(), points, count);
+}
+
+void CWnd::MapWindowPoints(CWnd* to, LPRECT rect) const
+{
+    ::MapWindowPoints(m_hWnd, to->GetSafeHwnd(), reinterpret_cast<LPPOINT>(rect), 2);
 }
 
 void CWnd::CenterWindow(CWnd* alternate)

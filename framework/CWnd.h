@@ -62,8 +62,12 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // Sends to every child (and their children when deep), or only to those with an object.
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL deep = TRUE,
+                                  BOOL onlyPermanent = FALSE) const;
     // Default processing of the message being handled.
     LRESULT Default();
+    static const MSG* GetCurrentMessage();
 
     // ---- Family
     CWnd* GetParent() const;
@@ -93,6 +97,10 @@ public:
     int GetWindowText(char* buffer, int maxCount) const;
     int GetWindowTextLength() const;
     void SetDlgItemText(int id, const char* text);
+    int GetDlgItemText(int id, CString& text) const;
+    void CheckDlgButton(int id, UINT check);
+    UINT IsDlgButtonChecked(int id) const;
+    void SetRedraw(BOOL redraw = TRUE);
     void SetFont(CFont* font, BOOL redraw = TRUE);
     CFont* GetFont() const;
     DWORD GetStyle() const;
@@ -111,6 +119,8 @@ public:
     void ClientToScreen(LPRECT rect) const;
     void ScreenToClient(LPPOINT point) const;
     void ScreenToClient(LPRECT rect) const;
+    void MapWindowPoints(CWnd* to, LPPOINT points, UINT count) const;
+    void MapWindowPoints(CWnd* to, LPRECT rect) const;
     // Centres on the owner (or alternate) when that is visible, else on the work area.
     void CenterWindow(CWnd* alternate = nullptr);
 

@@ -90,6 +90,10 @@ struct AFX_CMDHANDLERINFO
 #define CN_COMMAND 0
 #define CN_UPDATE_COMMAND_UI ((UINT)(-1))
 
+// Sent by the application's idle time to the main window and the windows below it, so that
+// they can bring their user-interface items up to date (wParam TRUE: disable items without a handler).
+#define WM_IDLEUPDATECMDUI 0x0363
+
 // Messages a parent sends back to the child control that notified it (reflection).
 #define WM_REFLECT_BASE 0xBC00
 // Stands for the seven WM_CTLCOLOR* messages in maps; the handler gets the control type.

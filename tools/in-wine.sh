@@ -12,7 +12,7 @@ fi
 
 # The first Wine process starts services that would inherit the caller's output
 # pipe (ctest then waits on it): start them here, detached from our streams.
-wineserver -p
+wineserver -p 2>/dev/null || true  # already running for this prefix: use it
 "$WINE" cmd /c exit >/dev/null 2>&1 </dev/null || true
 status=0
 "$@" || status=$?

@@ -3,6 +3,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 "$here/setup.sh"
+"$here/printer.sh"
 "$here/build.sh"
 source "$here/wine-env.sh"
 KELVORO_FORCE_XVFB=1 "$here/in-wine.sh" \

@@ -1,6 +1,8 @@
 // The parse of "TEMPDATA.txt": header and data records, field readings, partial and invalid records.
 #include "LogTestSupport.h"
 
+#include "app/CTempDegreeContainer.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -204,6 +206,33 @@ TEST(LogParseRecords, ClearingDeletesEveryRecord)
     ParseInto("T230515080001+001.00000+001.00000", parsed);
     DeleteTempRecords(parsed.records.list);
     EXPECT_TRUE(parsed.records.list.IsEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// The view's own members, on a view whose window was never created.
+TEST(ViewParseLog, RecordsBeforeTheFirstHeaderEverShareTheEpochThenKeepTheLastInterval)
+{
+    ScopedTimeZone zone("KST-9");
+    CTempDegreeContainer view;
+    const std::string noHeader = "+001.00000+002.00000";
+    view.ParseLog(noHeader.data(), noHeader.size());
+    std::vector<std::string> times;
+    POSITION pos = view.m_records.GetHeadPosition();
+    while (pos != nullptr)
+        times.push_back(static_cast<TempRecord*>(view.m_records.GetNext(pos))->strTime.str());
+    EXPECT_EQ((std::vector<std::string>{"09:00", "09:00"}), times);
+
+    view.ClearRecords();
+    EXPECT_TRUE(view.m_records.IsEmpty());
+    const std::string withHeader = "T230515080015+001.00000";
+    EXPECT_TRUE(view.ParseLog(withHeader.data(), withHeader.size()).bOk);
+    view.ClearRecords();
+    view.ParseLog(noHeader.data(), noHeader.size());
+    ASSERT_EQ(2, view.m_records.GetCount());
+    EXPECT_STREQ("09:15", static_cast<TempRecord*>(view.m_records.GetTail())->strTime);
 }
 
 }  // namespace

@@ -59,3 +59,13 @@ void LoadThroughFileButton(AppHarness& app, const std::string& path, int kindRad
     }
     app.Click(app.ViewItem(113));
 }
+
+void SelectTab(AppHarness& app, int index)
+{
+    // Setting the selection does not notify: send the notification a click would.
+    HWND tabs = app.ViewItem(200);
+    ::SendMessageA(tabs, TCM_SETCURSEL, index, 0);
+    NMHDR header = {tabs, 200, static_cast<UINT>(TCN_SELCHANGE)};
+    ::SendMessageA(app.View(), WM_NOTIFY, 200, reinterpret_cast<LPARAM>(&header));
+    app.Pump(50);
+}

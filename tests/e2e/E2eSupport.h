@@ -26,3 +26,6 @@ std::string TableCell(AppHarness& app, int row, int column);
 // then OK. Message boxes that follow are read into messages (in order) and confirmed.
 void LoadThroughFileButton(AppHarness& app, const std::string& path, int kindRadioId,
                            std::vector<std::string>* messages, int expectedMessages);
+
+// Clicks the tab of page index (0 "DOC", 1 "GRAPH", 2 "Radar Chart").
+void SelectTab(AppHarness& app, int index);

@@ -24,9 +24,15 @@ TEST(Startup, SplashIsTopmostCentredDeafToEnterAndEscAndHidesAfterThreeSeconds)
     ASSERT_NE(nullptr, splash);
     EXPECT_TRUE(::IsWindowVisible(splash));
     EXPECT_TRUE(::GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);
-
     RECT box = {}, work = {};
     ::GetWindowRect(splash, &box);
+    bool aboveMain = false;
+    for (HWND above = ::GetWindow(app.MainWindow(), GW_HWNDPREV); above != nullptr; above = ::GetWindow(above, GW_HWNDPREV))
+        aboveMain = aboveMain || above == splash;
+    EXPECT_TRUE(aboveMain) << "the splash box shows over the main window";
+    POINT centre = {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    EXPECT_EQ(splash, ::GetAncestor(::WindowFromPoint(centre), GA_ROOT)) << "the splash box is what the user sees";
+
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_NEAR((work.left + work.right) / 2, (box.left + box.right) / 2, 1);
     EXPECT_NEAR((work.top + work.bottom) / 2, (box.top + box.bottom) / 2, 1);

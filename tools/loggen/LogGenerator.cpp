@@ -127,7 +127,9 @@ private:
     void PowerOnMinute()
     {
         const bool bCooling = m_nCompFault == CompStuckOn || (m_bCompressorOn && m_nCompFault != CompNoCooling);
-        m_dTemp += bCooling ? -m_profile.dCoolRate : m_profile.dWarmRate;
+        // The refrigeration circuit cannot pull the cabinet below its floor, stuck on or not.
+        const double dFloor = m_profile.dSetpoint - 12.0;
+        m_dTemp = bCooling ? std::max(dFloor, m_dTemp - m_profile.dCoolRate) : m_dTemp + m_profile.dWarmRate;
         if (m_nDoorLeft > 0) {
             m_dTemp += m_profile.dDoorRate;
             --m_nDoorLeft;
