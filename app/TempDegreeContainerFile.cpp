@@ -50,8 +50,9 @@ void ShowMessage(const char* text)
 
 void CTempDegreeContainer::OnFileButton()
 {
+    // Anything but OK (Cancel, or a dialog that could not be shown) leaves everything as it was.
     CFileSelectDlg dialog;
-    if (dialog.DoModal() == IDCANCEL)
+    if (dialog.DoModal() != IDOK)
         return;
 
     LONG size = 0;
@@ -102,6 +103,6 @@ void CTempDegreeContainer::OnFileButton()
         CString message;
         message.Format("Invalid header at byte offset %lu of the file; the records before it were loaded.",
                        static_cast<unsigned long>(parsed.nBadHeaderOffset));
-        AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+        ShowMessage(message);
     }
 }

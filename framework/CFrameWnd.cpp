@@ -102,7 +102,7 @@ void CFrameWnd::RecalcLayout()
     GetClientRect(&client);
     int bottom = client.bottom;
     CWnd* statusBar = GetDlgItem(AFX_IDW_STATUS_BAR);
-    if (statusBar != nullptr && statusBar->IsWindowVisible()) {
+    if (statusBar != nullptr && (statusBar->GetStyle() & WS_VISIBLE) != 0) {
         // The status control places itself along the parent's bottom when told the size.
         statusBar->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.Width(), client.Height()));
         CRect bar;

@@ -174,4 +174,17 @@ TEST(SplashPicture, IsA24BitBitmapFileOf868By490)
     EXPECT_EQ(static_cast<DWORD>(BI_RGB), info.biCompression);
 }
 
+TEST(Accelerators, CtrlPChoosesPrint)
+{
+    HACCEL table = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    ASSERT_NE(nullptr, table);
+    ACCEL entries[8] = {};
+    int count = ::CopyAcceleratorTableA(table, entries, 8);
+    ASSERT_EQ(1, count);
+    EXPECT_EQ(FVIRTKEY | FCONTROL, entries[0].fVirt & (FVIRTKEY | FCONTROL | FSHIFT | FALT));
+    EXPECT_EQ('P', entries[0].key);
+    EXPECT_EQ(ID_PRINT_DATA, entries[0].cmd);
+    ::DestroyAcceleratorTable(table);
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -139,6 +140,59 @@ TEST(FileSelectDialog, EachRunStartsAfreshWhateverWasChosenBefore)
     EXPECT_TRUE(app.AllExpectationsMet());
     EXPECT_EQ("", path);
     EXPECT_TRUE(ultChecked);
+}
+
+// The system's open-file dialog: its file name box (0x47C) takes a full path, as a user may type it.
+void ChooseInOpenDialog(HWND open, const std::string& path)
+{
+    SetItemText(open, 0x47C, path);
+    ClickItem(open, IDOK);
+}
+
+TEST(FileSelectDialog, BrowsePutsTheChosenFilesFullPathIntoThePathBoxAndCancelKeepsIt)
+{
+    std::string folder = MakeTempFolder("kelvoro-browse");
+    std::string file = folder + "\\TEMPDATA.txt";
+    ASSERT_TRUE(WriteWholeFile(file, OneDayLog()));
+
+    AppHarness app;
+    ASSERT_TRUE(app.Started());
+    std::string initialName, afterBrowse, afterCancelledBrowse;
+    app.Expect(kCaption, [&](HWND dialog) {
+        ClickItem(dialog, kBrowse);
+        afterBrowse = ItemText(dialog, kPath);
+        SetItemText(dialog, kPath, "typed by hand");
+        ClickItem(dialog, kBrowse);
+        afterCancelledBrowse = ItemText(dialog, kPath);
+        ClickItem(dialog, IDCANCEL);
+    });
+    app.Expect("*", [&](HWND open) {
+        initialName = ItemText(open, 0x47C);
+        ChooseInOpenDialog(open, file);
+    });
+    app.Expect("*", [&](HWND open) { ClickItem(open, IDCANCEL); });
+    app.Click(app.ViewItem(113));
+
+    EXPECT_TRUE(app.AllExpectationsMet());
+    EXPECT_EQ("TEMPDATA.txt", initialName);
+    EXPECT_EQ(0, lstrcmpiA(file.c_str(), afterBrowse.c_str())) << afterBrowse;
+    EXPECT_EQ("typed by hand", afterCancelledBrowse);
+    EXPECT_TRUE(app.Unexpected().empty());
+}
+
+TEST(FileSelectDialog, PathTypedByHandIsTakenUnchanged)
+{
+    AppHarness app;
+    ASSERT_TRUE(app.Started());
+    std::string message;
+    app.Expect(kCaption, [&](HWND dialog) {
+        SetItemText(dialog, kPath, "Q:\\no such\\log.bin");
+        ClickItem(dialog, IDOK);
+    });
+    app.ExpectMessageBox(&message);
+    app.Click(app.ViewItem(113));
+    EXPECT_TRUE(app.AllExpectationsMet());
+    EXPECT_EQ("Cannot find a file: Q:\\no such\\log.bin", message);
 }
 
 }  // namespace

@@ -169,4 +169,32 @@ TEST(Startup, ExitClosesTheMainWindowAndEndsTheProgram)
     EXPECT_EQ(nullptr, app.MainWindow());
 }
 
+void PressKey(WORD key)
+{
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, input, sizeof(INPUT));
+}
+
+TEST(Startup, CapsLockIndicatorFollowsTheKey)
+{
+    AppHarness app;
+    ASSERT_TRUE(app.Started());
+    ASSERT_TRUE(app.PumpUntil([&] { return !::IsWindowVisible(app.Splash()); }, 6000));
+    ::SetForegroundWindow(app.MainWindow());
+    ::SetFocus(app.View());
+    HWND bar = app.StatusBar();
+    bool before = (::GetKeyState(VK_CAPITAL) & 1) != 0;
+    PressKey(VK_CAPITAL);
+    app.Pump(200);
+    bool after = (::GetKeyState(VK_CAPITAL) & 1) != 0;
+    EXPECT_EQ(after ? "CAP" : "", StatusText(bar, 1));
+    PressKey(VK_CAPITAL);
+    app.Pump(200);
+    EXPECT_EQ(((::GetKeyState(VK_CAPITAL) & 1) != 0) ? "CAP" : "", StatusText(bar, 1));
+    EXPECT_NE(before, after) << "the key press did not reach the program";
+}
+
 }  // namespace

@@ -91,7 +91,6 @@ TEST(UserTour, DISABLED_ScreenshotsOfTheWindowsAndTheThreeTabs)
     AppHarness app;
     ASSERT_TRUE(app.Started());
     HWND main = app.MainWindow();
-    Shoot(app, ::GetDesktopWindow(), "kelvoro-splash.png");
     ::MoveWindow(main, 40, 20, 1100, 740, TRUE);
     ASSERT_TRUE(app.PumpUntil([&] { return !::IsWindowVisible(app.Splash()); }, 6000));
     Shoot(app, main, "kelvoro-main.png");
@@ -102,6 +101,11 @@ TEST(UserTour, DISABLED_ScreenshotsOfTheWindowsAndTheThreeTabs)
     });
     app.ChooseMenu(57664);  // About KELVORO(&A)
 
+    app.Expect("Select USB Data File", [&](HWND dialog) { ClickItem(dialog, IDOK); });
+    app.Expect("KELVORO", [&](HWND box) {
+        Shoot(app, box, "kelvoro-message.png");
+        ClickItem(box, IDOK);
+    });
     app.Expect("Select USB Data File", [&](HWND dialog) {
         auto lines = ListBoxLines(::GetDlgItem(dialog, 1001));
         auto found = std::find(lines.begin(), lines.end(), "E:\\TEMPDATA.txt");

@@ -17,6 +17,7 @@ namespace {
 // A dialog left unanswered this long with nothing queued for it counts as unexpected.
 const DWORD kStrayDialogMs = 3000;
 const UINT kAnswerTimerMs = 25;
+const char kAnyCaption[] = "*";
 
 bool IsDialogClass(HWND window)
 {
@@ -180,7 +181,7 @@ void AppHarness::AnswerDialogs()
     HWND dialog = ActiveDialog();
     if (dialog == nullptr)
         return;
-    if (!m_expected.empty() && WindowText(dialog) == m_expected.front().caption) {
+    if (!m_expected.empty() && (m_expected.front().caption == kAnyCaption || WindowText(dialog) == m_expected.front().caption)) {
         Expectation next = std::move(m_expected.front());
         m_expected.pop_front();
         m_strayDialog = nullptr;

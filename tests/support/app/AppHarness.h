@@ -36,7 +36,8 @@ public:
     // Runs the program until done() or the timeout; returns done().
     bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
 
-    // Queues the action for the next dialog with this caption (a modal dialog or message box).
+    // Queues the action for the next dialog with this caption (a modal dialog or message box);
+    // the caption "*" takes the next dialog whatever its caption (the system's own dialogs).
     void Expect(const std::string& caption, std::function<void(HWND)> action);
     // Queues reading the next message box (caption "KELVORO") and pressing its OK button.
     void ExpectMessageBox(std::string* text);
