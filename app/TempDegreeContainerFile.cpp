@@ -19,8 +19,12 @@ bool QueryFileSize(const char* path, LONG& size)
     HANDLE file = ::CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    size = static_cast<LONG>(::GetFileSize(file, nullptr));
+    DWORD high = 0;
+    const DWORD low = ::GetFileSize(file, &high);
     ::CloseHandle(file);
+    // Past 4 GiB the low part alone wraps round to a small size and would load the file's first
+    // bytes as the whole log: such a file is refused like one of 2 GiB.
+    size = high != 0 ? -1 : static_cast<LONG>(low);
     return size >= 0;
 }
 

@@ -8,3 +8,5 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/wine-env.sh"
 KELVORO_FORCE_XVFB=1 "$here/in-wine.sh" \
   ctest --test-dir "$KELVORO_BUILD" --output-on-failure -j"$(nproc)" --timeout 300
+# Native sanitizer build of the log reader: corpus replay and a bounded fuzz run.
+"$here/fuzz.sh" 60
