@@ -6,6 +6,7 @@
 #include "framework/CGdiObject.h"
 
 #include <cmath>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CRadarChartGraphWnd, CWnd)
 
@@ -21,12 +22,14 @@ const ARGB kGridGrey = 0xFF7F7F7F;
 const ARGB kTraceRed = 0xFFFF0000;
 const COLORREF kWhite = RGB(255, 255, 255);
 const char kPrintFontFace[] = "Microsoft Sans Serif";
+const size_t kTracePointsPerCall = 500;
 
 BOOL CreatePrintFont(CFont& font, int height, BYTE pitch)
 {
     return font.CreateFont(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_STRING_PRECIS,
                            CLIP_STROKE_PRECIS, DRAFT_QUALITY, pitch, kPrintFontFace);
 }
+
 // The caller's scale comes from the printer's quality field, which may be a quality code rather
 // than dots per inch: then the device's own resolution makes one unit one printer pixel.
 double UsablePrintScale(CDC* pDC, double scale)
@@ -60,7 +63,7 @@ CRadarChartGraphWnd::~CRadarChartGraphWnd()
 
 void CRadarChartGraphWnd::SetScaleForKind(int nKind)
 {
-    for (const RadarScale& scale : g_radarScales)
+    for (const SRadarScale& scale : g_radarScales)
     {
         if (scale.nKind != nKind)
             continue;
@@ -81,7 +84,7 @@ void CRadarChartGraphWnd::OnPaint()
 
 void CRadarChartGraphWnd::DrawChart(CDC& dc, const CRect& client)
 {
-    GdipGraphics graphics(dc.m_hDC);
+    CGdiplusGraphics graphics(dc.m_hDC);
     graphics.SetSmoothingAntiAlias();
     dc.FillSolidRect(&client, kWhite);
 
@@ -109,7 +112,7 @@ void CRadarChartGraphWnd::PrintPage(CDC* pDC, double scale)
     pDC->SetMapMode(MM_TEXT);
     const int horzRes = pDC->GetDeviceCaps(HORZRES);
     const int vertRes = pDC->GetDeviceCaps(VERTRES);
-    const RadarPrintLayout layout = ComputePrintLayout(horzRes, vertRes);
+    const SRadarPrintLayout layout = ComputePrintLayout(horzRes, vertRes);
 
     CFont titleFont;
     CFont dateFont;
@@ -118,7 +121,7 @@ void CRadarChartGraphWnd::PrintPage(CDC* pDC, double scale)
     CreatePrintFont(dateFont, layout.nDateFontHeight, DEFAULT_PITCH);
     CreatePrintFont(labelFont, layout.nLabelFontHeight, FIXED_PITCH);
 
-    GdipGraphics graphics(pDC->m_hDC);
+    CGdiplusGraphics graphics(pDC->m_hDC);
     graphics.SetPageUnit(UnitDocument);
     graphics.SetSmoothingAntiAlias();
     graphics.SetPageScale(static_cast<float>(UsablePrintScale(pDC, scale)));
@@ -159,23 +162,23 @@ void CRadarChartGraphWnd::PrintPage(CDC* pDC, double scale)
     m_lastGdiplusStatus = graphics.GetLastStatus();
 }
 
-void CRadarChartGraphWnd::DrawRing(GdipGraphics& graphics, int cx, int cy, int radius, bool bDashed)
+void CRadarChartGraphWnd::DrawRing(CGdiplusGraphics& graphics, int cx, int cy, int radius, bool bDashed)
 {
-    GdipPen pen(graphics, kGridGrey, 1.0f);
+    CGdiplusPen pen(graphics, kGridGrey, 1.0f);
     if (bDashed)
         graphics.SetPenDashStyle(pen.Get(), DashStyleDashDot);
     graphics.DrawEllipse(pen.Get(), cx - radius, cy - radius, 2 * radius, 2 * radius);
 }
 
-void CRadarChartGraphWnd::DrawRings(GdipGraphics& graphics, int cx, int cy, int ringStep)
+void CRadarChartGraphWnd::DrawRings(CGdiplusGraphics& graphics, int cx, int cy, int ringStep)
 {
     for (int i = 1; i <= RADAR_RING_COUNT; ++i)
         DrawRing(graphics, cx, cy, i * ringStep, i <= RADAR_DASHED_RINGS);
 }
 
-void CRadarChartGraphWnd::DrawSpokes(GdipGraphics& graphics, int cx, int cy, const POINT ends[RADAR_SPOKE_COUNT])
+void CRadarChartGraphWnd::DrawSpokes(CGdiplusGraphics& graphics, int cx, int cy, const POINT ends[RADAR_SPOKE_COUNT])
 {
-    GdipPen pen(graphics, kGridGrey, 1.0f);
+    CGdiplusPen pen(graphics, kGridGrey, 1.0f);
     for (int j = 0; j < RADAR_SPOKE_COUNT; ++j)
         graphics.DrawLine(pen.Get(), cx, cy, ends[j].x, ends[j].y);
 }
@@ -193,9 +196,32 @@ void CRadarChartGraphWnd::DrawRingLabels(CDC& dc, CRect& rect, int ringStep)
     }
 }
 
-void CRadarChartGraphWnd::DrawTrace(GdipGraphics& graphics, int cx, int cy, float scale)
+void CRadarChartGraphWnd::DrawTrace(CGdiplusGraphics& graphics, int cx, int cy, float scale)
 {
-    GdipPen pen(graphics, kTraceRed, 1.0f);
+    CGdiplusPen pen(graphics, kTraceRed, 1.0f);
+    // Segments that join end to start go out as polylines: the same line, but a week of minutes
+    // costs a few dozen GDI+ calls instead of ten thousand. Stroking cost grows faster than the
+    // point count, so a long run is cut into pieces that continue from the previous end.
+    std::vector<GpPoint> run;
+    run.reserve(kTracePointsPerCall + 1);
+    auto flush = [&] {
+        graphics.DrawLines(pen.Get(), run.data(), static_cast<int>(run.size()));
+        run.clear();
+    };
     WalkTrace(m_pValues, m_pAngles, m_nCount, RADAR_NO_VALUE, cx, cy, m_nScaleMax, m_nScaleStep, scale,
-              [&](POINT from, POINT to) { graphics.DrawLine(pen.Get(), from.x, from.y, to.x, to.y); });
+              [&](POINT from, POINT to) {
+                  if (run.size() >= kTracePointsPerCall)
+                  {
+                      const GpPoint last = run.back();
+                      flush();
+                      run.push_back(last);
+                  }
+                  if (run.empty() || run.back().X != from.x || run.back().Y != from.y)
+                  {
+                      flush();
+                      run.emplace_back(from.x, from.y);
+                  }
+                  run.emplace_back(to.x, to.y);
+              });
+    flush();
 }

@@ -2,7 +2,7 @@
 // drawn with GDI+ on screen and on a printed page.
 #pragma once
 
-#include "app/GdipGraphics.h"
+#include "app/CGdiplusGraphics.h"
 #include "app/RadarConstants.h"
 #include "app/RadarGeometry.h"
 #include "framework/CString.h"
@@ -46,10 +46,10 @@ public:
 protected:
     void OnPaint();
 
-    void DrawRing(GdipGraphics& graphics, int cx, int cy, int radius, bool bDashed);
-    void DrawRings(GdipGraphics& graphics, int cx, int cy, int ringStep);
-    void DrawSpokes(GdipGraphics& graphics, int cx, int cy, const POINT ends[RADAR_SPOKE_COUNT]);
-    void DrawTrace(GdipGraphics& graphics, int cx, int cy, float scale);
+    void DrawRing(CGdiplusGraphics& graphics, int cx, int cy, int radius, bool bDashed);
+    void DrawRings(CGdiplusGraphics& graphics, int cx, int cy, int ringStep);
+    void DrawSpokes(CGdiplusGraphics& graphics, int cx, int cy, const POINT ends[RADAR_SPOKE_COUNT]);
+    void DrawTrace(CGdiplusGraphics& graphics, int cx, int cy, float scale);
     // Leaves rect one step above the last label.
     void DrawRingLabels(CDC& dc, CRect& rect, int ringStep);
 

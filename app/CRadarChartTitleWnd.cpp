@@ -18,8 +18,14 @@ const COLORREF kBandGrey = RGB(217, 217, 217);
 void CRadarChartTitleWnd::OnPaint()
 {
     CPaintDC dc(this);
-    CRect rect;
-    GetClientRect(&rect);
+    CRect client;
+    GetClientRect(&client);
+    Draw(dc, client);
+}
+
+void CRadarChartTitleWnd::Draw(CDC& dc, const CRect& client)
+{
+    CRect rect(client);
     dc.FillSolidRect(&rect, kBandGrey);
     CFont* pOldFont = dc.SelectObject(&g_fontControl);
     rect.left += 10;

@@ -107,6 +107,11 @@ void CTempDegreeContainer::OnPaint()
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
+    DrawBand(dc, client);
+}
+
+void CTempDegreeContainer::DrawBand(CDC& dc, const CRect& client)
+{
     dc.FillSolidRect(&client, ::GetSysColor(COLOR_BTNFACE));
 
     CFont* pOldFont = dc.SelectObject(&g_fontControl);

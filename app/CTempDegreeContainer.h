@@ -16,6 +16,7 @@ class CTemperatureGridWnd;
 class CTemperatureChartWnd;
 class CRadarChartWnd;
 struct SearchWalk;
+class CDC;
 
 class CTempDegreeContainer : public CWnd
 {
@@ -33,6 +34,9 @@ public:
 
     // Prints the page that is showing.
     void Print();
+
+    // The controls band's painted part (background, product line, "Date") for a client size.
+    void DrawBand(CDC& dc, const CRect& client);
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;

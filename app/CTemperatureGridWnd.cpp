@@ -15,7 +15,7 @@ BEGIN_MESSAGE_MAP(CTemperatureGridWnd, CTabCtrlChildWnd)
     ON_BN_CLICKED(IDC_GRID_ALARM_ONLY, OnAlarmOnlyClicked)
 END_MESSAGE_MAP()
 
-const GridColumn g_gridColumns[] = {
+const SGridColumn g_gridColumns[] = {
     {"DATE", LVCFMT_CENTER, 12},
     {"TIME", LVCFMT_CENTER, 8},
     {"TEMPERATURE", LVCFMT_CENTER, 12},
@@ -71,16 +71,22 @@ void CTemperatureGridWnd::SetRecords(CObList* pRecords)
 {
     if (m_pListView == nullptr || m_pListView->GetSafeHwnd() == nullptr)
         return;
+    // A week holds ten thousand rows: the list repaints once at the end, not once per row.
+    m_pListView->SendMessage(WM_SETREDRAW, FALSE);
     m_pListView->DeleteAllItems();
-    if (pRecords == nullptr)
-        return;
-    for (POSITION pos = pRecords->GetHeadPosition(); pos != nullptr;)
+    if (pRecords != nullptr)
     {
-        const TempRecord* record = static_cast<const TempRecord*>(pRecords->GetNext(pos));
-        if (m_bAlarmOnly && record->strAlarm.IsEmpty())
-            continue;
-        AppendRow(*record);
+        m_pListView->SendMessage(LVM_SETITEMCOUNT, pRecords->GetCount());
+        for (POSITION pos = pRecords->GetHeadPosition(); pos != nullptr;)
+        {
+            const TempRecord* record = static_cast<const TempRecord*>(pRecords->GetNext(pos));
+            if (m_bAlarmOnly && record->strAlarm.IsEmpty())
+                continue;
+            AppendRow(*record);
+        }
     }
+    m_pListView->SendMessage(WM_SETREDRAW, TRUE);
+    m_pListView->Invalidate();
 }
 
 void CTemperatureGridWnd::AppendRow(const TempRecord& record)

@@ -7,16 +7,17 @@
 #include "framework/CObList.h"
 
 class CTempDegreeContainer;
+class TempRecord;
 
 // One column of the table: heading, alignment and width in units of 12 pixels.
-struct GridColumn
+struct SGridColumn
 {
     const char* pszHeading;  // null ends the table
     int nFormat;
     int nUnits;
 };
 
-extern const GridColumn g_gridColumns[];
+extern const SGridColumn g_gridColumns[];
 
 const int GRID_UNIT_PIXELS = 12;
 const UINT IDC_GRID_LIST = 100;
@@ -48,5 +49,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void AppendRow(const class TempRecord& record);
+    void AppendRow(const TempRecord& record);
 };

@@ -9,7 +9,7 @@ namespace
 const double kRadiansPerDegree = 0.017453292519943295;
 }
 
-const RadarScale g_radarScales[3] = {
+const SRadarScale g_radarScales[3] = {
     {1, -100, 0, 10},
     {2, -50, 0, 5},
     {3, 0, 10, 1},
@@ -49,9 +49,9 @@ POINT TracePoint(int cx, int cy, double angle, float radius)
     return POINT{cx + static_cast<LONG>(std::cos(angle) * radius), cy - static_cast<LONG>(std::sin(angle) * radius)};
 }
 
-RadarPrintLayout ComputePrintLayout(int horzRes, int vertRes)
+SRadarPrintLayout ComputePrintLayout(int horzRes, int vertRes)
 {
-    RadarPrintLayout l;
+    SRadarPrintLayout l;
     l.u = vertRes / 20;
     l.rcTitle = RECT{0, 2 * l.u, horzRes, 3 * l.u};
     l.rcDate = RECT{l.u, 3 * l.u, horzRes, 4 * l.u};

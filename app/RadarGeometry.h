@@ -5,7 +5,7 @@
 #include <windows.h>
 
 // One row of the radar scale table: the ring values of a device kind.
-struct RadarScale
+struct SRadarScale
 {
     int nKind;
     int nMin;   // outermost ring (ring 11)
@@ -13,7 +13,7 @@ struct RadarScale
     int nStep;  // value between neighbouring rings
 };
 
-extern const RadarScale g_radarScales[3];
+extern const SRadarScale g_radarScales[3];
 
 const int RADAR_RING_COUNT = 11;
 const int RADAR_DASHED_RINGS = 9;  // rings 1-9 dash-dot, 10 and 11 solid
@@ -37,7 +37,7 @@ float TraceRadius(float value, int scaleMax, int scaleStep, float pixelsPerUnit)
 POINT TracePoint(int cx, int cy, double angle, float radius);
 
 // Layout of the printed radar page on a page of H x V printer pixels.
-struct RadarPrintLayout
+struct SRadarPrintLayout
 {
     int u;            // a 20th of the page height
     RECT rcTitle;
@@ -51,7 +51,7 @@ struct RadarPrintLayout
     RECT rcFirstLabel;
 };
 
-RadarPrintLayout ComputePrintLayout(int horzRes, int vertRes);
+SRadarPrintLayout ComputePrintLayout(int horzRes, int vertRes);
 
 // Walks the slots that hold a value and reports each segment of the trace to sink(from, to).
 // A slot without a value (noValue exactly) is passed over; a gap of a day or more breaks the

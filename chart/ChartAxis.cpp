@@ -16,9 +16,6 @@
 namespace
 {
 
-// A scroll bar page: the thumb covers the visible span, a tenth of it per step.
-constexpr int PAGE_STEPS = 10;
-
 // Far outside any device surface, yet safe to convert and to add a span to.
 constexpr double PIXEL_LIMIT = 1 << 28;
 
@@ -216,7 +213,7 @@ void CChartAxis::UnlinkSeries(CChartSerie* series)
 
 // Only series that report bounds take part: a hidden or empty series must not pull
 // the range towards 0.
-void CChartAxis::SeriesBounds(double& min, double& max) const
+void CChartAxis::LinkedSeriesBounds(bool visiblePointsOnly, double& min, double& max) const
 {
     min = 0.0;
     max = 0.0;
@@ -225,7 +222,11 @@ void CChartAxis::SeriesBounds(double& min, double& max) const
     {
         double sMin = 0.0;
         double sMax = 0.0;
-        const bool reported = bHorizontal ? series->XBounds(sMin, sMax) : series->YBounds(sMin, sMax);
+        bool reported;
+        if (visiblePointsOnly)
+            reported = bHorizontal ? series->XBoundsVisible(sMin, sMax) : series->YBoundsVisible(sMin, sMax);
+        else
+            reported = bHorizontal ? series->XBounds(sMin, sMax) : series->YBounds(sMin, sMax);
         if (!reported)
             continue;
         if (!any || sMin < min)
@@ -236,24 +237,9 @@ void CChartAxis::SeriesBounds(double& min, double& max) const
     }
 }
 
-void CChartAxis::VisibleSeriesBounds(double& min, double& max) const
+void CChartAxis::SeriesBounds(double& min, double& max) const
 {
-    min = 0.0;
-    max = 0.0;
-    bool any = false;
-    for (CChartSerie* series : lstLinkedSeries)
-    {
-        double sMin = 0.0;
-        double sMax = 0.0;
-        const bool reported = bHorizontal ? series->XBoundsVisible(sMin, sMax) : series->YBoundsVisible(sMin, sMax);
-        if (!reported)
-            continue;
-        if (!any || sMin < min)
-            min = sMin;
-        if (!any || sMax > max)
-            max = sMax;
-        any = true;
-    }
+    LinkedSeriesBounds(false, min, max);
 }
 
 void CChartAxis::FitRangeToSeries()
@@ -263,10 +249,7 @@ void CChartAxis::FitRangeToSeries()
         return;
     double min = 0.0;
     double max = 0.0;
-    if (eRangeMode == ChartRangeMode::AllPoints)
-        SeriesBounds(min, max);
-    else
-        VisibleSeriesBounds(min, max);
+    LinkedSeriesBounds(eRangeMode == ChartRangeMode::VisiblePoints, min, max);
     if (max == dMax && min == dMin)
         return;
     dMin = dHomeMin = min;
@@ -357,26 +340,13 @@ void CChartAxis::SyncScrollBar()
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     info.nMin = 0;
     info.nMax = steps - 1;
-    info.nPage = PAGE_STEPS;
+    info.nPage = CChartScrollBar::PAGE_STEPS;
     // A bar against the values mirrors the position within the last whole page (steps - 10).
-    info.nPos = owner->ScrollBarRunsAgainstValues() ? steps - PAGE_STEPS - position : position;
+    info.nPos = owner->ScrollBarRunsAgainstValues() ? steps - CChartScrollBar::PAGE_STEPS - position : position;
     pAxisScrollBar->SetScrollInfo(&info, TRUE);
 }
 
 // ---- Measuring and painting ----
-
-namespace
-{
-
-SIZE TextExtent(CDC* dc, const std::string& text)
-{
-    SIZE size = {0, 0};
-    HDC attrib = dc->m_hAttribDC ? dc->m_hAttribDC : dc->GetSafeHdc();
-    ::GetTextExtentPoint32A(attrib, text.c_str(), static_cast<int>(text.size()), &size);
-    return size;
-}
-
-}  // namespace
 
 SIZE CChartAxis::MaxTickLabelExtent(CDC* dc) const
 {
@@ -387,7 +357,8 @@ SIZE CChartAxis::MaxTickLabelExtent(CDC* dc) const
     font.CreatePointFont(nFontSizeTenths, strFontFace.c_str(), dc);
     CChartSelect selectFont(dc->GetSafeHdc(), font.GetSafeHandle());
     auto measure = [&](double value) {
-        const SIZE size = TextExtent(dc, FormatTickText(value));
+        const std::string text = FormatTickText(value);
+        const CSize size = dc->GetTextExtent(text.c_str(), static_cast<int>(text.size()));
         largest.cx = std::max(largest.cx, size.cx);
         largest.cy = std::max(largest.cy, size.cy);
     };
@@ -446,7 +417,7 @@ void CChartAxis::PaintTick(double value, CDC* dc)
     const int tick = hasPixel ? TickPixel(value) : 0;
     const int at = LabelPixel(value);
     const std::string text = FormatTickText(value);
-    const SIZE ext = TextExtent(dc, text);
+    const CSize ext = dc->GetTextExtent(text.c_str(), static_cast<int>(text.size()));
     const SIZE lab = pLabel->Measure(dc);
     const bool inside = IsLabelInside(value);
 

@@ -108,6 +108,6 @@ private:
     int SpanLength() const;
     int MiddlePixel() const;
     bool IsPixelInSpan(int pixel) const;
-    void VisibleSeriesBounds(double& min, double& max) const;
+    void LinkedSeriesBounds(bool visiblePointsOnly, double& min, double& max) const;
     bool ScrollBarRunsAgainstValues() const;
 };

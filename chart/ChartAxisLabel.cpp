@@ -21,12 +21,11 @@ SIZE CChartAxisLabel::Measure(CDC* dc)
     SIZE room = {0, 0};
     if (!CanDraw(dc))
         return room;
-    style.SelectInto(dc);
-    HDC attrib = dc->m_hAttribDC ? dc->m_hAttribDC : dc->GetSafeHdc();
-    SIZE text = {0, 0};
-    ::GetTextExtentPoint32A(attrib, strText.c_str(), static_cast<int>(strText.size()), &text);
-    dc->SelectObject(style.pOldFont);
-    style.pOldFont = nullptr;
+    CSize text;
+    {
+        CChartStyleFont font(&style, dc);
+        text = dc->GetTextExtent(strText.c_str(), static_cast<int>(strText.size()));
+    }
     if (bHorizontal)
         room = {text.cx + 4, text.cy + 4};
     else
@@ -42,10 +41,8 @@ void CChartAxisLabel::Paint(CDC* dc)
     CChartTextState textState(hdc);
     ::SetBkMode(hdc, TRANSPARENT);
     ::SetTextColor(hdc, crText);
-    style.SelectInto(dc);
+    CChartStyleFont font(&style, dc);
     const int x = bHorizontal ? rcLabel.left : rcLabel.left + 2;
     const int y = bHorizontal ? rcLabel.top + 2 : rcLabel.top;
     ::ExtTextOutA(hdc, x, y, ETO_CLIPPED, nullptr, strText.c_str(), static_cast<UINT>(strText.size()), nullptr);
-    dc->SelectObject(style.pOldFont);
-    style.pOldFont = nullptr;
 }

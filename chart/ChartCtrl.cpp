@@ -68,16 +68,6 @@ void GradientRect(HDC hdc, int left, int top, COLORREF from, int right, int bott
     GRADIENT_RECT rect = {0, 1};
     ::GradientFill(hdc, vertices, 2, &rect, 1, mode);
 }
-
-// Draws the outline of a rectangle with MoveTo/LineTo, closing at its top-left corner.
-void DrawBox(HDC hdc, const RECT& rc)
-{
-    ::MoveToEx(hdc, rc.left, rc.top, nullptr);
-    ::LineTo(hdc, rc.right, rc.top);
-    ::LineTo(hdc, rc.right, rc.bottom);
-    ::LineTo(hdc, rc.left, rc.bottom);
-    ::LineTo(hdc, rc.left, rc.top);
-}
 }
 
 const COLORREF g_seriesPalette[10] = {
@@ -200,11 +190,8 @@ void CChartCtrl::PlaceAxis(CChartAxis* axis, ChartAxisSide side)
     bar->bHoverOnly = true;
     axis->pAxisScrollBar = bar;
     const RECT barRect = {rcPlot.left + 1, rcPlot.top + 1, rcPlot.right, rcPlot.bottom};
-    if (GetSafeHwnd() && bar->CreateForAxis(this, barRect, horizontal, secondary, SCROLL_BAR_ID))
-    {
-        SCROLLINFO info = {sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 1, 1, 1, 1, 0};
-        ::SetScrollInfo(bar->GetSafeHwnd(), SB_CTL, &info, TRUE);
-    }
+    if (GetSafeHwnd())
+        bar->CreateForAxis(this, barRect, horizontal, secondary, SCROLL_BAR_ID);
 
     CChartAxis*& slot = apAxisBySide[SideIndex(side)];
     if (slot && slot != axis)
@@ -387,7 +374,7 @@ void CChartCtrl::PaintPlotBorder(CDC* dc)
     CPen pen;
     pen.Attach(::CreatePen(PS_SOLID, 0, crPlotBorder));
     CChartSelect select(hdc, pen.GetSafeHandle());
-    DrawBox(hdc, rcPlot);
+    ChartDrawBox(hdc, rcPlot);
 }
 
 void CChartCtrl::PaintSeries(CDC* dc)
@@ -435,7 +422,7 @@ void CChartCtrl::OnPaint()
         CPen pen;
         pen.Attach(::CreatePen(PS_SOLID, 1, crZoomRect));
         CChartSelect select(hdc, pen.GetSafeHandle());
-        DrawBox(hdc, rcZoom);
+        ChartDrawBox(hdc, rcZoom);
     }
     for (auto& entry : mapOverlays)
         entry.second->Paint(&paint);
@@ -647,12 +634,16 @@ void CChartCtrl::RouteMouseEvent(ChartMouseEvent kind, CPoint point)
 void CChartCtrl::HandleScroll(UINT code, UINT pos, CScrollBar* bar)
 {
     CChartScrollBar* chartBar = dynamic_cast<CChartScrollBar*>(bar);
-    if (chartBar && chartBar->pAxis && code != SB_ENDSCROLL)
+    if (chartBar && chartBar->pAxis)
     {
         HWND hwnd = chartBar->GetSafeHwnd();
         const int current = ::GetScrollPos(hwnd, SB_CTL);
+        int min = 0;
+        int max = 0;
+        ::GetScrollRange(hwnd, SB_CTL, &min, &max);
         bool changed = false;
-        const int next = chartBar->NewPosition(static_cast<int>(code), static_cast<int>(pos), changed);
+        const int next = CChartScrollBar::NewPosition(static_cast<int>(code), static_cast<int>(pos), current, min,
+                                                      max, changed);
         if (changed)
         {
             ::SetScrollPos(hwnd, SB_CTL, next, TRUE);

@@ -1,4 +1,5 @@
-// Scoped selections into a device context: each destructor gives the DC back its previous state.
+// Scoped selections into a device context (each destructor gives the DC back its previous state),
+// and the rectangle outline that the control and the legend draw.
 #pragma once
 
 #include <windows.h>
@@ -70,3 +71,13 @@ private:
     COLORREF m_color = 0;
     int m_mode = 0;
 };
+
+// Outline of a rectangle, drawn from its top-left corner round to it again with the DC's pen.
+inline void ChartDrawBox(HDC hdc, const RECT& rc)
+{
+    ::MoveToEx(hdc, rc.left, rc.top, nullptr);
+    ::LineTo(hdc, rc.right, rc.top);
+    ::LineTo(hdc, rc.right, rc.bottom);
+    ::LineTo(hdc, rc.left, rc.bottom);
+    ::LineTo(hdc, rc.left, rc.top);
+}

@@ -4,7 +4,6 @@
 #include "chart/ChartCtrl.h"
 #include "chart/ChartGdiGuards.h"
 #include "chart/ChartSerie.h"
-#include "chart/ChartTextStyle.h"
 
 #include <algorithm>
 #include <cstring>
@@ -15,10 +14,14 @@ const int FACE_MAX = 31;
 
 CSize NameExtent(CDC* dc, const std::string& name)
 {
-    HDC attrib = dc->m_hAttribDC ? dc->m_hAttribDC : dc->GetSafeHdc();
-    SIZE size = {0, 0};
-    ::GetTextExtentPoint32A(attrib, name.c_str(), static_cast<int>(name.size()), &size);
-    return CSize(size);
+    return dc->GetTextExtent(name.c_str(), static_cast<int>(name.size()));
+}
+
+void FillSolid(HDC hdc, const RECT& rc, COLORREF colour)
+{
+    CBrush brush;
+    brush.Attach(::CreateSolidBrush(colour));
+    ::FillRect(hdc, &rc, static_cast<HBRUSH>(brush.GetSafeHandle()));
 }
 
 bool IsEmptyRect(const RECT& rc)
@@ -34,7 +37,7 @@ BOOL CChartLegend::CreateNameFont(CFont& font, CDC* dc) const
     lf.lfCharSet = DEFAULT_CHARSET;
     std::strncpy(lf.lfFaceName, strFontFace.c_str(), FACE_MAX);
     lf.lfHeight = nFontSizeTenths;
-    return CChartTextStyle::CreatePointSizedFont(font, lf, dc);
+    return font.CreatePointFontIndirect(&lf, dc);
 }
 
 // Next series with a legend entry: named and visible.
@@ -84,13 +87,13 @@ void CChartLegend::Layout(CDC* dc, const RECT& area)
         PlaceBox(area, sumWidth - 6, std::max(nKeyHeight, largest) + 8);
 }
 
-bool CChartLegend::PlaceBox(const RECT& area, int width, int height)
+void CChartLegend::PlaceBox(const RECT& area, int width, int height)
 {
     RECT& rc = rcLegend;
     if (!bAttachedToSide)
     {
         SetRect(&rc, nLeft, nTop, nLeft + width, nTop + height + 2);
-        return true;
+        return;
     }
     const int middleTop = area.top + (area.bottom - area.top) / 2 - (height + 2) / 2;
     const int middleLeft = area.left + (area.right - area.left) / 2 - width / 2;
@@ -98,18 +101,17 @@ bool CChartLegend::PlaceBox(const RECT& area, int width, int height)
     {
     case ChartLegendSide::Right:
         SetRect(&rc, area.right - width - 6, middleTop, area.right - 6, middleTop + height);
-        return true;
+        break;
     case ChartLegendSide::Left:
         SetRect(&rc, area.left + 3, middleTop, area.left + 3 + width, middleTop + height);
-        return true;
+        break;
     case ChartLegendSide::Top:
         SetRect(&rc, middleLeft, area.top + 3, middleLeft + width, area.top + 3 + height);
-        return true;
+        break;
     case ChartLegendSide::Bottom:
         SetRect(&rc, middleLeft, area.bottom - height - 2, middleLeft + width, area.bottom - 2);
-        return true;
+        break;
     }
-    return false;
 }
 
 void CChartLegend::Paint(CDC* dc)
@@ -126,25 +128,15 @@ void CChartLegend::Paint(CDC* dc)
     {
         RECT shadow = rcLegend;
         OffsetRect(&shadow, nShadowOffset, nShadowOffset);
-        CBrush brush;
-        brush.Attach(::CreateSolidBrush(crShadow));
-        ::FillRect(hdc, &shadow, static_cast<HBRUSH>(brush.GetSafeHandle()));
+        FillSolid(hdc, shadow, crShadow);
     }
     if (!bTransparent)
-    {
-        CBrush brush;
-        brush.Attach(::CreateSolidBrush(crBackground));
-        ::FillRect(hdc, &rcLegend, static_cast<HBRUSH>(brush.GetSafeHandle()));
-    }
+        FillSolid(hdc, rcLegend, crBackground);
 
     CChartSelect selectFont(hdc, font.GetSafeHandle());
     CChartSelect selectPen(hdc, pen.GetSafeHandle());
     const RECT& box = rcLegend;
-    ::MoveToEx(hdc, box.left, box.top, nullptr);
-    ::LineTo(hdc, box.right, box.top);
-    ::LineTo(hdc, box.right, box.bottom);
-    ::LineTo(hdc, box.left, box.bottom);
-    ::LineTo(hdc, box.left, box.top);
+    ChartDrawBox(hdc, box);
 
     const int oldMode = ::SetBkMode(hdc, TRANSPARENT);
     RECT key = {box.left + 2, box.top + 5, box.left + 2 + nKeyWidth, box.top + 6 + nKeyHeight};

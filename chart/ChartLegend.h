@@ -48,5 +48,5 @@ public:
 private:
     BOOL CreateNameFont(CFont& font, CDC* dc) const;
     CChartSerie* NextEntry();
-    bool PlaceBox(const RECT& area, int width, int height);
+    void PlaceBox(const RECT& area, int width, int height);
 };

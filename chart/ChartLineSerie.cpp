@@ -160,21 +160,21 @@ void CChartLineSerie::PaintVisible(CDC* dc)
     else
         CollectStraightVertices(first, last);
 
-    const int count = static_cast<int>(vecVertices.size());
+    auto draw = [&](const std::vector<POINT>& points) {
+        const int count = static_cast<int>(points.size());
+        if (bCurved)
+            ::PolyBezier(hdc, points.data(), count);
+        else
+            ::Polyline(hdc, points.data(), count);
+    };
+    // The shadow goes first, so the line lies on top of it.
     if (bDropShadow)
     {
-        const std::vector<POINT> shadow = Shifted(vecVertices, nShadowOffset);
         ::SelectObject(hdc, shadowPen.GetSafeHandle());
-        if (bCurved)
-            ::PolyBezier(hdc, shadow.data(), count);
-        else
-            ::Polyline(hdc, shadow.data(), count);
+        draw(Shifted(vecVertices, nShadowOffset));
         ::SelectObject(hdc, linePen.GetSafeHandle());
     }
-    if (bCurved)
-        ::PolyBezier(hdc, vecVertices.data(), count);
-    else
-        ::Polyline(hdc, vecVertices.data(), count);
+    draw(vecVertices);
 }
 
 void CChartLineSerie::CollectStraightVertices(unsigned first, unsigned last)

@@ -5,14 +5,6 @@
 
 IMPLEMENT_DYNAMIC(CChartScrollBar, CScrollBar)
 
-namespace
-{
-
-// Steps of one page; the thumb covers the visible span.
-constexpr int PAGE = 10;
-
-}  // namespace
-
 CChartScrollBar::CChartScrollBar(CChartAxis* axis) : pAxis(axis) {}
 
 CChartScrollBar::~CChartScrollBar()
@@ -46,13 +38,13 @@ BOOL CChartScrollBar::CreateForAxis(CWnd* parent, const RECT& rect, bool horizon
 int CChartScrollBar::NewPosition(int code, int thumb, int current, int min, int max, bool& changed)
 {
     changed = true;
-    const int last = max - (PAGE - 1);
+    const int last = max - (PAGE_STEPS - 1);
     switch (code)
     {
     case SB_LINELEFT: return current > min ? current - 1 : current;
     case SB_LINERIGHT: return current < last ? current + 1 : current;
-    case SB_PAGELEFT: return current > min ? std::max(min, current - PAGE) : current;
-    case SB_PAGERIGHT: return current < last ? std::min(last, current + PAGE) : current;
+    case SB_PAGELEFT: return current > min ? std::max(min, current - PAGE_STEPS) : current;
+    case SB_PAGERIGHT: return current < last ? std::min(last, current + PAGE_STEPS) : current;
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK: return thumb;
     case SB_LEFT: return 0;
@@ -60,12 +52,4 @@ int CChartScrollBar::NewPosition(int code, int thumb, int current, int min, int 
     case SB_ENDSCROLL: changed = false; return current;
     default: return current;
     }
-}
-
-int CChartScrollBar::NewPosition(int code, int thumb, bool& changed) const
-{
-    int min = 0;
-    int max = 0;
-    GetScrollRange(&min, &max);
-    return NewPosition(code, thumb, GetScrollPos(), min, max, changed);
 }

@@ -10,6 +10,9 @@ class CChartScrollBar : public CScrollBar
 {
     DECLARE_DYNAMIC(CChartScrollBar)
 public:
+    // Steps of one page: the thumb covers the visible span, a tenth of it per step.
+    static constexpr int PAGE_STEPS = 10;
+
     explicit CChartScrollBar(CChartAxis* axis);
     ~CChartScrollBar() override;
 
@@ -21,8 +24,6 @@ public:
     // range; a page is 10 steps, so the last position is max - 9. changed is false for
     // SB_ENDSCROLL (no scroll at all).
     static int NewPosition(int code, int thumb, int current, int min, int max, bool& changed);
-    // The same for this bar's own position and range.
-    int NewPosition(int code, int thumb, bool& changed) const;
 
     // Window style of a bar for an axis of the given direction and side.
     static DWORD StyleFor(bool horizontal, bool secondary);

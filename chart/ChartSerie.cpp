@@ -4,23 +4,15 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartCtrl.h"
 
-#include <cmath>
-
 unsigned g_nextSeriesId = 0;
 
 namespace
 {
-// Pixel of a value along one axis; a degenerate range puts every value on the axis's middle.
+// A point lies where its axis would put a label of its value: on the axis's middle for an
+// empty range, in the middle of its bin for a binned axis.
 int AxisPixel(const CChartAxis* axis, double value)
 {
-    if (!axis)
-        return 0;
-    if (axis->dMax == axis->dMin)
-    {
-        const int half = static_cast<int>(std::fabs((axis->nEndPixel - axis->nStartPixel) * 0.5));
-        return axis->bHorizontal ? axis->nStartPixel + half : axis->nStartPixel - half;
-    }
-    return axis->bBinned ? axis->BinMidPixel(value) : axis->ValueToPixel(value);
+    return axis ? axis->LabelPixel(value) : 0;
 }
 }
 
@@ -43,13 +35,15 @@ CPoint CChartSerie::ValuesToPixel(double x, double y) const
 
 void CChartSerie::RescaleAndRedraw()
 {
-    if (!pCtrl)
-        return;
-    pCtrl->SuspendRedraw();
+    if (pCtrl)
+        pCtrl->SuspendRedraw();
     if (pXAxis)
         pXAxis->FitRangeToSeries();
     if (pYAxis)
         pYAxis->FitRangeToSeries();
-    pCtrl->Redraw();
-    pCtrl->ResumeRedraw();
+    if (pCtrl)
+    {
+        pCtrl->Redraw();
+        pCtrl->ResumeRedraw();
+    }
 }

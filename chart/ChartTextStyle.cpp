@@ -1,7 +1,6 @@
 // Font of a chart text, rebuilt only after one of its fields changed.
 #include "chart/ChartTextStyle.h"
 
-#include <cstdlib>
 #include <cstring>
 
 namespace
@@ -12,21 +11,6 @@ const int FACE_MAX = 30;
 CChartTextStyle::~CChartTextStyle()
 {
     font.DeleteObject();
-}
-
-BOOL CChartTextStyle::CreatePointSizedFont(CFont& target, LOGFONTA lf, CDC* dc)
-{
-    HDC attrib = dc ? dc->m_hAttribDC : nullptr;
-    if (!attrib)
-        attrib = dc ? dc->GetSafeHdc() : nullptr;
-    POINT pts[2] = {{0, 0}, {0, 0}};
-    if (attrib)
-    {
-        pts[0].y = ::MulDiv(::GetDeviceCaps(attrib, LOGPIXELSY), lf.lfHeight, 720);
-        ::DPtoLP(attrib, pts, 2);
-    }
-    lf.lfHeight = -std::abs(pts[0].y - pts[1].y);
-    return target.CreateFontIndirect(&lf);
 }
 
 void CChartTextStyle::RebuildFont(CDC* dc)
@@ -41,7 +25,8 @@ void CChartTextStyle::RebuildFont(CDC* dc)
     if (bRotated90)
         lf.lfEscapement = lf.lfOrientation = 900;
     font.DeleteObject();
-    CreatePointSizedFont(font, lf, dc);
+    // lfHeight holds tenths of a point: the point-size rule turns it into logical units of dc.
+    font.CreatePointFontIndirect(&lf, dc);
     bFontStale = false;
 }
 

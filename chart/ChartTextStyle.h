@@ -16,9 +16,6 @@ public:
     // Selects the (rebuilt when stale) font into dc; the caller selects pOldFont back and clears it.
     CFont* SelectInto(CDC* dc);
 
-    // Creates font from lf whose lfHeight holds tenths of a point, sized for dc's attribute device.
-    static BOOL CreatePointSizedFont(CFont& font, LOGFONTA lf, CDC* dc);
-
     std::string strFace = "Microsoft Sans Serif";  // at most 30 characters
     int nSizeTenths = 100;
     bool bItalic = false;
@@ -31,4 +28,29 @@ public:
 
 private:
     void RebuildFont(CDC* dc);
+};
+
+// Selects a style's font into a DC (nothing for a null style) and selects the font it displaced
+// back on destruction, clearing the style's pOldFont.
+class CChartStyleFont
+{
+public:
+    CChartStyleFont(CChartTextStyle* style, CDC* dc) : m_style(style), m_dc(dc)
+    {
+        if (m_style)
+            m_style->SelectInto(m_dc);
+    }
+    ~CChartStyleFont()
+    {
+        if (!m_style)
+            return;
+        m_dc->SelectObject(m_style->pOldFont);
+        m_style->pOldFont = nullptr;
+    }
+    CChartStyleFont(const CChartStyleFont&) = delete;
+    CChartStyleFont& operator=(const CChartStyleFont&) = delete;
+
+private:
+    CChartTextStyle* m_style;
+    CDC* m_dc;
 };

@@ -168,8 +168,9 @@ void CChartXYSerie::ComputeCurveHandles(unsigned first, unsigned end, SChartXYPo
                                         SChartXYPoint*& firstControls,
                                         SChartXYPoint*& secondControls) const
 {
-    const unsigned count = end > first ? end - first : 0;
-    const unsigned segments = count > 0 ? count - 1 : 0;
+    const unsigned segments = end > first + 1 ? end - first - 1 : 0;
+    // Without a segment there is no curve: all three arrays are empty.
+    const unsigned count = segments > 0 ? segments + 1 : 0;
     knots = new SChartXYPoint[count]();
     firstControls = new SChartXYPoint[segments]();
     secondControls = new SChartXYPoint[segments]();

@@ -1,16 +1,29 @@
 #!/usr/bin/env bash
 # Creates and configures the Wine prefix: virtual desktop, no crash dialog,
-# Korean fonts for the Korean locale's dialog fonts.
+# Korean fonts for the Korean locale's dialog fonts, the caption-button symbol
+# font, and the short date a Korean Windows installation uses.
+# An existing prefix configured by an older version of this script is brought
+# up to date in place (the registry import only adds and overwrites values).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/wine-env.sh"
 
-stamp="$WINEPREFIX/.kelvoro-configured-v1"
+stamp="$WINEPREFIX/.kelvoro-configured-v2"
 [ -f "$stamp" ] && exit 0
 
 mkdir -p "$WINEPREFIX"
-"$WINE" wineboot -i >/dev/null 2>&1 </dev/null || true
-wineserver -w
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  "$WINE" wineboot -i >/dev/null 2>&1 </dev/null || true
+  wineserver -w
+fi
+
+# This Wine build looks for its own fonts in "Z:\usr\share\wine\../fonts", a
+# path it cannot open, so Marlett (caption buttons, check marks, combo arrows,
+# size grips) is missing and those glyphs come out as letters. Wine loads every
+# font in C:\windows\Fonts, as Windows does.
+marlett=/usr/share/wine/fonts/marlett.ttf
+[ -f "$marlett" ] || { echo "wine-prefix.sh: $marlett missing (package fonts-wine)" >&2; exit 1; }
+install -m 0644 "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
 
 reg_utf8="$(mktemp)"
 cat >"$reg_utf8" <<'REG'
@@ -55,10 +68,18 @@ Windows Registry Editor Version 5.00
 "MS Sans Serif"=hex(7):4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,2e,00,74,00,74,00,66,00,2c,00,4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,00,00,00,00
 "Arial"=hex(7):4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,2e,00,74,00,74,00,66,00,2c,00,4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,00,00,00,00
 "Liberation Sans"=hex(7):4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,2e,00,74,00,74,00,66,00,2c,00,4e,00,61,00,6e,00,75,00,6d,00,47,00,6f,00,74,00,68,00,69,00,63,00,00,00,00,00
+
+; Short date as on Korean Windows (Wine's own Korean data says "yyyy. M. d.").
+[HKEY_CURRENT_USER\Control Panel\International]
+"sShortDate"="yyyy-MM-dd"
+"sDate"="-"
+"iDate"="2"
+"iLZero"="1"
 REG
 reg_utf16="$WINEPREFIX/drive_c/kelvoro.reg"
 { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$reg_utf8"; } >"$reg_utf16"
 rm -f "$reg_utf8"
 "$WINE" regedit /S 'C:\kelvoro.reg' >/dev/null 2>&1 </dev/null
 wineserver -w
+rm -f "$WINEPREFIX"/.kelvoro-configured-v*
 touch "$stamp"

@@ -102,7 +102,7 @@ TEST(RadarGeometry, TracePointTruncatesTowardZeroAndZeroRadiusIsTheCentre)
 
 TEST(RadarGeometry, ScaleTableHoldsTheThreeKinds)
 {
-    const RadarScale expected[] = {{1, -100, 0, 10}, {2, -50, 0, 5}, {3, 0, 10, 1}};
+    const SRadarScale expected[] = {{1, -100, 0, 10}, {2, -50, 0, 5}, {3, 0, 10, 1}};
     for (int i = 0; i < 3; ++i)
     {
         EXPECT_EQ(expected[i].nKind, g_radarScales[i].nKind);
@@ -115,7 +115,7 @@ TEST(RadarGeometry, ScaleTableHoldsTheThreeKinds)
 
 TEST(RadarGeometry, PrintedPageLayoutOfA4800By6600Page)
 {
-    const RadarPrintLayout l = ComputePrintLayout(4800, 6600);
+    const SRadarPrintLayout l = ComputePrintLayout(4800, 6600);
     EXPECT_EQ(330, l.u);
     EXPECT_EQ(186, l.nRingStep);
     EXPECT_EQ(2400, l.cx);

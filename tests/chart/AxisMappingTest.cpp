@@ -1,6 +1,8 @@
 // Axis base: value/pixel mappings, zoom, pan, scroll steps, range fitting and margins.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "AxisTestSupport.h"
 #include "ChartTestSupport.h"
 #include "chart/ChartAxisLabel.h"
@@ -52,6 +54,9 @@ TEST(AxisMapping, ValueToPixelFollowsDirectionAndFloors)
         {V_400_100, 15.0, 250},
         {V_400_100_INV, 0.0, 100},
         {V_400_100_INV, 30.0, 400},
+        // Far outside the range the offset stops at 2^28 pixels instead of overflowing an int.
+        {H_100_500, 1e300, 100 + (1 << 28)},
+        {V_400_100, -1e300, 400 + (1 << 28)},
     };
     for (const Case& c : cases) {
         CChartStandardAxis axis;
@@ -181,6 +186,7 @@ TEST(AxisScroll, ScrollStepsCountTenthsOfTheVisibleSpan)
         {0, 24, 0, 24, 10, 0},
         {3, 3, 0, 24, 1, 1},        // empty range
         {0, 6, 5, 5, 1, 1},         // series of no extent
+        {0, 1e-300, 0, 24, INT_MAX, 0},   // more steps than an int holds: the largest
     };
     for (const Case& c : cases) {
         CChartStandardAxis axis;
@@ -261,16 +267,24 @@ TEST(AxisSeries, FitRangeFollowsTheModeAndSetsTheHomeRange)
 {
     struct Case {
         ChartRangeMode mode;
+        bool silentFirst;   // a first series that reports no bounds
         double min, max;
     } cases[] = {
-        {ChartRangeMode::Fixed, 1.0, 2.0},
-        {ChartRangeMode::AllPoints, -5.0, 20.0},
-        {ChartRangeMode::VisiblePoints, 3.0, 7.0},
+        {ChartRangeMode::Fixed, false, 1.0, 2.0},
+        {ChartRangeMode::AllPoints, false, -5.0, 20.0},
+        {ChartRangeMode::VisiblePoints, false, 3.0, 7.0},
+        // A series without bounds does not pull the range towards 0.
+        {ChartRangeMode::AllPoints, true, -5.0, 20.0},
+        {ChartRangeMode::VisiblePoints, true, 3.0, 7.0},
     };
     for (const Case& c : cases) {
         CChartStandardAxis axis;
         Configure(axis, {true, false, 100, 500, 1.0, 2.0});
         axis.eRangeMode = c.mode;
+        CAxisTestSerie silent(-100, 100, 0, 0);
+        silent.bReports = false;
+        if (c.silentFirst)
+            axis.LinkSeries(&silent);
         CAxisTestSerie serie(-5, 20, 0, 0);
         serie.dVisibleXMin = 3.0;
         serie.dVisibleXMax = 7.0;

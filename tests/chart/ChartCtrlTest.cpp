@@ -87,6 +87,16 @@ TEST(ChartCtrl, PlaceAxisSetsDirectionAndReplacesTheEarlierAxis)
     EXPECT_EQ(&w.chart, first->pLabel->pCtrl);
     w.chart.PlaceAxis(new CChartStandardAxis(), ChartAxisSide::Right);
     EXPECT_EQ(1, deaths);
+    w.chart.PlaceAxis(w.left, ChartAxisSide::Left);  // the same axis again: kept, with a new bar
+    EXPECT_EQ(w.left, w.chart.Axis(ChartAxisSide::Left));
+    EXPECT_NE(nullptr, w.left->pAxisScrollBar->GetSafeHwnd());
+    CChartStandardAxis* top = new CChartStandardAxis();
+    w.chart.PlaceAxis(top, ChartAxisSide::Top);
+    EXPECT_TRUE(top->bHorizontal);
+    EXPECT_TRUE(top->bSecondary);
+    EXPECT_TRUE(top->pGrid->bHorizontal);
+    EXPECT_FALSE(top->pLabel->style.bRotated90);
+    EXPECT_EQ(SBS_HORZ | SBS_TOPALIGN, ::GetWindowLongA(top->pAxisScrollBar->GetSafeHwnd(), GWL_STYLE) & 0xFF);
     EXPECT_TRUE(w.bottom->bHorizontal);
     EXPECT_FALSE(w.bottom->pLabel->style.bRotated90);
     EXPECT_FALSE(w.left->bHorizontal);
@@ -130,6 +140,15 @@ TEST(ChartCtrl, RedrawWhileSuspendedIsBatchedIntoOne)
     w.chart.SuspendRedraw();
     w.chart.ResumeRedraw();  // nothing pending
     EXPECT_EQ(before + 1, w.chart.RenderCount());
+}
+
+TEST(ChartCtrl, InsertingASeriesRedrawsOnceBeforeAndOnceAfterLinkingIt)
+{
+    SWindowChart w;
+    const unsigned before = w.chart.RenderCount();
+    w.chart.InsertSeries(new CChartLineSerie(&w.chart));
+    EXPECT_EQ(before + 2, w.chart.RenderCount());
+    EXPECT_EQ(1, w.chart.nRedrawEnable);
 }
 
 TEST(ChartCtrl, LoadingPointsRefitsAndRedrawsOnce)
@@ -185,6 +204,13 @@ TEST(ChartCtrl, EmptyWindowStillGetsABuffer)
     EXPECT_NE(nullptr, chart.dcBuffer.GetSafeHdc());
     EXPECT_EQ(before + 1, chart.RenderCount());
     EXPECT_EQ(1, BufferSize(chart).cx);  // a zero-sized compatible bitmap is 1 x 1
+    // The plot is inside out (3, 3, -3, -3): the docked bars get no length rather than a negative one.
+    for (ChartAxisSide side : {ChartAxisSide::Left, ChartAxisSide::Bottom})
+    {
+        RECT bar;
+        ::GetWindowRect(chart.Axis(side)->pAxisScrollBar->GetSafeHwnd(), &bar);
+        EXPECT_EQ(0, side == ChartAxisSide::Left ? bar.bottom - bar.top : bar.right - bar.left);
+    }
 }
 
 TEST(ChartCtrl, PaintCopiesThePictureToTheScreen)
@@ -363,20 +389,8 @@ TEST(ChartCtrl, GraphPageSettingDrawsTheDaysTicksAndTemperatureLabels)
     CChartCtrl chart;
     chart.Create("ChartCtrl", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 900, 500), &TestHost(), 100);
     chart.crBackground = 0xFFFFFF;
-    CChartStandardAxis* left = new CChartStandardAxis();
-    chart.PlaceAxis(left, ChartAxisSide::Left);
-    CChartDateTimeAxis* bottom = chart.AddTimeAxis();
-    EXPECT_EQ(bottom, chart.Axis(ChartAxisSide::Bottom));
-    left->dMin = left->dHomeMin = -90;
-    left->dMax = left->dHomeMax = 30;
-    left->SetFixedTickStep(5.0);
-    bottom->dMin = bottom->dHomeMin = 46363.0;
-    bottom->dMax = bottom->dHomeMax = 46363.0 + 1 - 10.0 / 1440;
-    bottom->bAutoStep = false;
-    bottom->eTickUnit = ChartTimeUnit::Minute;
-    bottom->nUnitsPerTick = 240;
-    bottom->bAutoFormat = false;
-    bottom->strTickFormat = "%H:%M";
+    const SGraphPageAxes axes(chart);
+    EXPECT_EQ(axes.bottom, chart.Axis(ChartAxisSide::Bottom));
     CChartLineSerie* serie = new CChartLineSerie(&chart);
     chart.InsertSeries(serie);
     serie->crSeries = 0x0000FF;

@@ -11,18 +11,6 @@
 
 namespace
 {
-struct SMemoryDc
-{
-    CDC dc;
-    SMemoryDc()
-    {
-        HDC screen = ::GetDC(nullptr);
-        dc.Attach(::CreateCompatibleDC(screen));
-        ::ReleaseDC(nullptr, screen);
-    }
-    ~SMemoryDc() { ::DeleteDC(dc.Detach()); }
-};
-
 // Extent of a text in the legend's default names font.
 SIZE LegendNameExtent(CDC& dc, const std::string& text)
 {
@@ -31,7 +19,7 @@ SIZE LegendNameExtent(CDC& dc, const std::string& text)
     lstrcpyA(lf.lfFaceName, "Times New Roman");
     lf.lfHeight = 100;
     CFont font;
-    CChartTextStyle::CreatePointSizedFont(font, lf, &dc);
+    font.CreatePointFontIndirect(&lf, &dc);
     HGDIOBJ old = ::SelectObject(dc.GetSafeHdc(), font.GetSafeHandle());
     SIZE size;
     ::GetTextExtentPoint32A(dc.GetSafeHdc(), text.c_str(), static_cast<int>(text.size()), &size);
@@ -250,7 +238,13 @@ TEST(ChartTitle, StyledLineIsMeasuredAndDrawnInItsOwnStyleEachCentred)
     const SIZE second = extent(big, "Week 49");
     ASSERT_GT(second.cy, first.cy);
 
+    const HGDIOBJ dcFont = ::GetCurrentObject(m.dc.GetSafeHdc(), OBJ_FONT);
     const CSize measured = title.Measure(&m.dc);
+    title.Paint(&m.dc);
+    // Every style gives the context its font back.
+    EXPECT_EQ(dcFont, ::GetCurrentObject(m.dc.GetSafeHdc(), OBJ_FONT));
+    EXPECT_EQ(nullptr, title.style.pOldFont);
+    EXPECT_EQ(nullptr, title.mapLineStyles[1].pOldFont);
     EXPECT_EQ(std::max(first.cx, second.cx) + 2, measured.cx);
     EXPECT_EQ(4 + first.cy + 2 + second.cy + 2, measured.cy);
     EXPECT_EQ(10 + measured.cy, title.rcTitle.bottom);

@@ -283,6 +283,54 @@ TEST(ChartLineSerie, ReducedPolylineDrawsTheSamePixelsAsEveryPoint)
     }
 }
 
+TEST(ChartLineSerie, PlainStyleUsesASolidPenOtherStylesAndTheKeyAGeometricOne)
+{
+    enum Paint
+    {
+        VISIBLE,
+        NEW_POINTS,
+        LEGEND_KEY
+    };
+    struct
+    {
+        Paint paint;
+        int style;
+        int width;
+        size_t pens;
+        UINT penStyle;
+    } cases[] = {
+        {VISIBLE, 0, 2, 2, PS_SOLID},   // line and shadow pens alike
+        {VISIBLE, PS_DASH, 1, 2, PS_GEOMETRIC | PS_DASH},
+        {NEW_POINTS, 0, 3, 1, PS_SOLID},
+        {NEW_POINTS, PS_DOT, 3, 1, PS_GEOMETRIC | PS_DOT},
+        {LEGEND_KEY, 0, 3, 1, PS_GEOMETRIC | PS_SOLID},
+    };
+    for (const auto& c : cases)
+    {
+        SLineFixture f;
+        f.LoadPixels({{100, 100}, {200, 150}, {300, 120}});
+        f.serie.strName = "T";
+        f.serie.nPenStyle = c.style;
+        f.serie.nPenWidth = c.width;
+        f.serie.nLastPainted = 0;
+        f.serie.bDropShadow = c.paint == VISIBLE;  // a metafile records only the pens selected
+        CEmfRecording emf;
+        if (c.paint == VISIBLE)
+            f.serie.PaintVisible(emf.Dc());
+        else if (c.paint == NEW_POINTS)
+            f.serie.PaintNewPoints(emf.Dc());
+        else
+            f.serie.PaintLegendKey(emf.Dc(), {0, 0, 16, 16});
+        emf.Finish();
+        ASSERT_EQ(c.pens, emf.penStyles.size()) << c.paint << " style " << c.style;
+        for (size_t i = 0; i < c.pens; ++i)
+        {
+            EXPECT_EQ(c.penStyle, emf.penStyles[i].first) << c.paint << " style " << c.style;
+            EXPECT_EQ(static_cast<UINT>(c.width), emf.penStyles[i].second) << c.paint << " style " << c.style;
+        }
+    }
+}
+
 TEST(ChartLineSerie, ShadowIsDrawnFirstOffsetInItsOwnColour)
 {
     SLineFixture f;
@@ -363,15 +411,46 @@ TEST(ChartLineSerie, NewPointsContinueFromTheLastPaintedPoint)
     EXPECT_EQ(3u, f.serie.nLastPainted);
 }
 
-TEST(ChartLineSerie, NewPointsOfAShadowedSeriesRepaintTheVisibleSeries)
+TEST(ChartLineSerie, NewPointsOfAShadowedOrSmoothedSeriesRepaintTheVisibleSeries)
 {
+    struct
+    {
+        bool shadow;
+        bool curved;
+        size_t polylines;
+        size_t beziers;
+    } cases[] = {{true, false, 2, 0}, {false, true, 0, 1}, {true, true, 0, 2}};
+    for (const auto& c : cases)
+    {
+        SLineFixture f;
+        f.LoadPixels({{100, 100}, {200, 150}, {300, 120}});
+        f.serie.bDropShadow = c.shadow;
+        f.serie.bCurved = c.curved;
+        f.serie.nLastPainted = 0;
+        CEmfRecording emf;
+        f.serie.PaintNewPoints(emf.Dc());
+        emf.Finish();
+        EXPECT_EQ(c.polylines, emf.polylines.size()) << c.shadow << c.curved;
+        EXPECT_EQ(c.beziers, emf.beziers.size()) << c.shadow << c.curved;
+        EXPECT_TRUE(emf.lines.empty());
+    }
+}
+
+TEST(ChartLineSerie, NewPointsClipToTheControlsPlotNotTheSeriesOwn)
+{
+    CChartCtrl ctrl;
+    SetRect(&ctrl.rcPlot, 40, 10, 500, 290);
     SLineFixture f;
-    f.LoadPixels({{100, 100}, {200, 150}, {300, 120}});
-    f.serie.bDropShadow = true;
-    f.serie.nLastPainted = 2;
+    f.serie.pCtrl = &ctrl;
+    f.LoadPixels({{100, 100}, {200, 150}});
+    SetRect(&f.serie.rcPlot, 40, 10, 501, 291);
+    f.serie.nLastPainted = 0;
     CEmfRecording emf;
     f.serie.PaintNewPoints(emf.Dc());
     emf.Finish();
-    EXPECT_EQ(2u, emf.polylines.size());
-    EXPECT_TRUE(emf.lines.empty());
+    ASSERT_EQ(1u, emf.clipRects.size());
+    EXPECT_EQ(500, emf.clipRects[0].right);
+    EXPECT_EQ(290, emf.clipRects[0].bottom);
+    EXPECT_EQ(1, emf.clipResets);
+    EXPECT_EQ(1u, emf.lines.size());
 }

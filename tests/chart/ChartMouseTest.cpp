@@ -296,8 +296,8 @@ TEST(ChartMouse, HorizontalScrollCodesMoveTheRangeInTenths)
 
 TEST(ChartMouse, PlainVerticalAxisScrollsReversed)
 {
-    // Left 0..100 over bounds 0..400: 40 steps; the bar runs against the values, so position
-    // 40 - 0 - 9 = 31 is asked for, which the bar clamps to its last whole page, 30.
+    // Left 0..100 over bounds 0..400: 40 steps; the bar runs against the values, so position 0
+    // shows as 40 - 10 - 0 = 30, its last whole page.
     SScrollChart w;
     SCROLLINFO info = {};
     info.cbSize = sizeof(info);
@@ -315,7 +315,7 @@ TEST(ChartMouse, InvertedHorizontalAxisScrollsReversed)
 {
     SScrollChart w;
     w.bottom->bInverted = true;
-    w.SetRange(w.bottom, 12, 18);  // bar position 40 - 20 - 9 = 11
+    w.SetRange(w.bottom, 12, 18);  // position 20: bar position 40 - 10 - 20 = 10
     Scroll(w.chart, w.bottom, WM_HSCROLL, SB_LINERIGHT);
     EXPECT_NEAR(11.4, w.bottom->dMin, 1e-9);
 }

@@ -18,19 +18,7 @@ struct SPrintChart
         chart.Create("ChartCtrl", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 0, 0), &TestHost(), 100);
         chart.Redraw();
         chart.crBackground = 0xFFFFFF;
-        CChartStandardAxis* left = new CChartStandardAxis();
-        chart.PlaceAxis(left, ChartAxisSide::Left);
-        CChartDateTimeAxis* bottom = chart.AddTimeAxis();
-        left->dMin = left->dHomeMin = -90;
-        left->dMax = left->dHomeMax = 30;
-        left->SetFixedTickStep(5.0);
-        bottom->dMin = bottom->dHomeMin = 46363.0;
-        bottom->dMax = bottom->dHomeMax = 46363.0 + 1 - 10.0 / 1440;
-        bottom->bAutoStep = false;
-        bottom->eTickUnit = ChartTimeUnit::Minute;
-        bottom->nUnitsPerTick = 240;
-        bottom->bAutoFormat = false;
-        bottom->strTickFormat = "%H:%M";
+        SGraphPageAxes axes(chart);
         CChartLineSerie* serie = new CChartLineSerie(&chart);
         chart.InsertSeries(serie);
         serie->crSeries = 0;
@@ -64,6 +52,16 @@ void ExpectPageLayout(const CEmfRecording& emf, CChartCtrl& chart, HDC reference
     EXPECT_EQ(-20, emf.fonts[0].lfHeight);
     EXPECT_STREQ("Arial", emf.fonts[0].lfFaceName);
     EXPECT_EQ(-10, emf.fonts[1].lfHeight);
+    for (const LOGFONTA& lf : {emf.fonts[0], emf.fonts[1]})
+    {
+        EXPECT_EQ(FW_NORMAL, lf.lfWeight);
+        EXPECT_EQ(0, lf.lfWidth);
+        EXPECT_EQ(DEFAULT_CHARSET, lf.lfCharSet);
+        EXPECT_EQ(OUT_CHARACTER_PRECIS, lf.lfOutPrecision);
+        EXPECT_EQ(CLIP_CHARACTER_PRECIS, lf.lfClipPrecision);
+        EXPECT_EQ(DEFAULT_QUALITY, lf.lfQuality);
+        EXPECT_EQ(DEFAULT_PITCH | FF_DONTCARE, lf.lfPitchAndFamily);
+    }
 }
 }
 
@@ -79,6 +77,7 @@ TEST(ChartPrint, LogicalPageIsThreeQuartersOfTheScreenSizedPage)
         {1000, 96, 96, 750},  // equal resolutions: three quarters of the device page
         {4961, 96, 600, 594},
         {3508, 96, 150, 1683},  // another vertical resolution scales on its own
+        {3508, 96, 0, 0},       // a printer that reports no resolution gives no page
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.logical, CChartCtrl::PrintLogicalLength(c.device, c.screenDpi, c.printerDpi)) << c.device;

@@ -104,11 +104,19 @@ void CEmfRecording::Parse(const ENHMETARECORD* record)
         break;
     }
     case EMR_CREATEPEN:
-        penColors.push_back(reinterpret_cast<const EMRCREATEPEN*>(record)->lopn.lopnColor);
+    {
+        const LOGPEN& pen = reinterpret_cast<const EMRCREATEPEN*>(record)->lopn;
+        penColors.push_back(pen.lopnColor);
+        penStyles.push_back({pen.lopnStyle, static_cast<UINT>(pen.lopnWidth.x)});
         break;
+    }
     case EMR_EXTCREATEPEN:
-        penColors.push_back(reinterpret_cast<const EMREXTCREATEPEN*>(record)->elp.elpColor);
+    {
+        const EXTLOGPEN& pen = reinterpret_cast<const EMREXTCREATEPEN*>(record)->elp;
+        penColors.push_back(pen.elpColor);
+        penStyles.push_back({pen.elpPenStyle, pen.elpWidth});
         break;
+    }
     case EMR_INTERSECTCLIPRECT:
     {
         const RECTL& r = reinterpret_cast<const EMRINTERSECTCLIPRECT*>(record)->rclClip;
@@ -239,4 +247,40 @@ void PumpMessages()
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
+}
+
+SGraphPageAxes::SGraphPageAxes(CChartCtrl& chart) : left(new CChartStandardAxis())
+{
+    chart.PlaceAxis(left, ChartAxisSide::Left);
+    bottom = chart.AddTimeAxis();
+    left->dMin = left->dHomeMin = -90;
+    left->dMax = left->dHomeMax = 30;
+    left->SetFixedTickStep(5.0);
+    bottom->dMin = bottom->dHomeMin = 46363.0;
+    bottom->dMax = bottom->dHomeMax = 46363.0 + 1 - 10.0 / 1440;
+    bottom->bAutoStep = false;
+    bottom->eTickUnit = ChartTimeUnit::Minute;
+    bottom->nUnitsPerTick = 240;
+    bottom->bAutoFormat = false;
+    bottom->strTickFormat = "%H:%M";
+}
+
+std::vector<std::string> TickLabels(const CChartAxis& axis)
+{
+    std::vector<std::string> labels;
+    for (double tick : axis.TickValues())
+        labels.push_back(axis.FormatTickText(tick));
+    return labels;
+}
+
+SMemoryDc::SMemoryDc()
+{
+    HDC screen = ::GetDC(nullptr);
+    dc.Attach(::CreateCompatibleDC(screen));
+    ::ReleaseDC(nullptr, screen);
+}
+
+SMemoryDc::~SMemoryDc()
+{
+    ::DeleteDC(dc.Detach());
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chart/ChartCtrl.h"
+#include "chart/ChartDateTimeAxis.h"
 #include "chart/ChartLineSerie.h"
 #include "chart/ChartStandardAxis.h"
 #include "framework/CDC.h"
@@ -45,6 +46,7 @@ public:
     std::vector<std::vector<POINT>> polylines;
     std::vector<std::vector<POINT>> beziers;
     std::vector<COLORREF> penColors;      // of every pen created, in order
+    std::vector<std::pair<UINT, UINT>> penStyles;  // style and width, in the same order
     std::vector<RECT> clipRects;          // IntersectClipRect rectangles
     int clipResets = 0;                   // SelectClipRgn(NULL)
     std::vector<SEmfText> texts;
@@ -83,3 +85,23 @@ struct SWindowChart
 };
 // Delivers the queued messages of this thread.
 void PumpMessages();
+
+// The graph page's axes placed in a chart: numeric Left -90..30 with a fixed step of 5, time
+// Bottom over 2026-12-07 00:00..23:50 with a tick every 240 minutes labelled "%H:%M".
+struct SGraphPageAxes
+{
+    explicit SGraphPageAxes(CChartCtrl& chart);
+    CChartStandardAxis* left;
+    CChartDateTimeAxis* bottom;
+};
+
+// The labels of an axis's tick walk, in order.
+std::vector<std::string> TickLabels(const CChartAxis& axis);
+
+// A memory DC compatible with the screen.
+struct SMemoryDc
+{
+    SMemoryDc();
+    ~SMemoryDc();
+    CDC dc;
+};

@@ -1,24 +1,17 @@
-// Text style: point-size rule and cached font rebuilt only when marked stale.
+// Text style: point-size rule and cached font rebuilt only when marked stale; the default fonts of the chart's texts.
 #include "ChartTestSupport.h"
 
+#include "chart/ChartAxisLabel.h"
+#include "chart/ChartLegend.h"
 #include "chart/ChartTextStyle.h"
+#include "chart/ChartTitle.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace
 {
-struct SScreenDc
-{
-    CDC dc;
-    SScreenDc()
-    {
-        HDC screen = ::GetDC(nullptr);
-        dc.Attach(::CreateCompatibleDC(screen));
-        ::ReleaseDC(nullptr, screen);
-    }
-    ~SScreenDc() { ::DeleteDC(dc.Detach()); }
-};
-
 LOGFONTA SelectedFont(CDC& dc)
 {
     LOGFONTA lf = {};
@@ -29,7 +22,7 @@ LOGFONTA SelectedFont(CDC& dc)
 
 TEST(ChartTextStyle, TenPointsAtNinetySixDpiIsThirteenPixelsHigh)
 {
-    SScreenDc s;
+    SMemoryDc s;
     ASSERT_EQ(96, ::GetDeviceCaps(s.dc.GetSafeHdc(), LOGPIXELSY));
     struct
     {
@@ -49,7 +42,7 @@ TEST(ChartTextStyle, TenPointsAtNinetySixDpiIsThirteenPixelsHigh)
 
 TEST(ChartTextStyle, FieldsReachTheFont)
 {
-    SScreenDc s;
+    SMemoryDc s;
     CChartTextStyle style;
     style.strFace = "Arial";
     style.bBold = true;
@@ -68,7 +61,7 @@ TEST(ChartTextStyle, FieldsReachTheFont)
 
 TEST(ChartTextStyle, RotationTakesEffectOnlyWhenMarkedStale)
 {
-    SScreenDc s;
+    SMemoryDc s;
     CChartTextStyle style;
     CFont* original = style.SelectInto(&s.dc);
     HGDIOBJ built = style.font.GetSafeHandle();
@@ -90,7 +83,7 @@ TEST(ChartTextStyle, RotationTakesEffectOnlyWhenMarkedStale)
 
 TEST(ChartTextStyle, SelectIntoReturnsTheDisplacedFont)
 {
-    SScreenDc s;
+    SMemoryDc s;
     HGDIOBJ before = ::GetCurrentObject(s.dc.GetSafeHdc(), OBJ_FONT);
     CChartTextStyle style;
     CFont* old = style.SelectInto(&s.dc);
@@ -99,4 +92,48 @@ TEST(ChartTextStyle, SelectIntoReturnsTheDisplacedFont)
     EXPECT_EQ(before, old->GetSafeHandle());
     s.dc.SelectObject(old);
     EXPECT_EQ(before, ::GetCurrentObject(s.dc.GetSafeHdc(), OBJ_FONT));
+}
+
+TEST(ChartFonts, EveryPartDrawsInItsOwnDefaultFaceAndSize)
+{
+    // At 96 dpi: 8 pt is 11 pixels, 10 pt 13.
+    CChartCtrl chart;
+    CChartStandardAxis* left = new CChartStandardAxis();
+    chart.PlaceAxis(left, ChartAxisSide::Left);
+    chart.PlaceAxis(new CChartStandardAxis(), ChartAxisSide::Bottom);
+    left->dMax = left->dHomeMax = 10;
+    left->pLabel->strText = "Temp";
+    CChartLineSerie* serie = new CChartLineSerie(&chart);
+    serie->strName = "Cold room";
+    chart.InsertSeries(serie);
+    chart.pLegendBox->bVisible = true;
+    chart.pTitleBlock->vecLines.push_back("Title");
+    HDC screen = ::GetDC(nullptr);
+    ASSERT_EQ(96, ::GetDeviceCaps(screen, LOGPIXELSY));
+    CEmfRecording emf(screen);
+    chart.RenderChart(emf.Dc(), {3, 3, 797, 497});
+    emf.Finish();
+    ::ReleaseDC(nullptr, screen);
+
+    struct
+    {
+        const char* part;
+        const char* face;
+        LONG height;
+        LONG escapement;
+        BYTE charSet;
+    } cases[] = {
+        {"tick labels", "Microsoft Sans Serif", -11, 0, DEFAULT_CHARSET},
+        {"axis label", "Microsoft Sans Serif", -13, 900, ANSI_CHARSET},
+        {"title", "Microsoft Sans Serif", -13, 0, ANSI_CHARSET},
+        {"legend", "Times New Roman", -13, 0, DEFAULT_CHARSET},
+    };
+    for (const auto& c : cases)
+    {
+        const bool found = std::any_of(emf.fonts.begin(), emf.fonts.end(), [&](const LOGFONTA& lf) {
+            return lstrcmpA(lf.lfFaceName, c.face) == 0 && lf.lfHeight == c.height &&
+                   lf.lfEscapement == c.escapement && lf.lfCharSet == c.charSet;
+        });
+        EXPECT_TRUE(found) << c.part;
+    }
 }

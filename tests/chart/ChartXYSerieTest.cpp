@@ -85,6 +85,18 @@ TEST(ChartXYSerie, PointsAreStoredAscendingByXWithTrueBounds)
     EXPECT_EQ(30, max);
 }
 
+TEST(ChartXYSerie, LoadRefitsBothAxesAlsoOutsideAControl)
+{
+    SLinkedSerie s;
+    s.axes.x.eRangeMode = ChartRangeMode::AllPoints;
+    s.axes.y.eRangeMode = ChartRangeMode::AllPoints;
+    s.Load({3, 1, 2}, {-40, 25, 7});
+    EXPECT_EQ(1, s.axes.x.dMin);
+    EXPECT_EQ(3, s.axes.x.dMax);
+    EXPECT_EQ(-40, s.axes.y.dMin);
+    EXPECT_EQ(25, s.axes.y.dHomeMax);
+}
+
 TEST(ChartXYSerie, NaNNeverReplacesABound)
 {
     SLinkedSerie s;
@@ -212,6 +224,15 @@ TEST(ChartXYSerie, IndexToPixelMapsThroughBothAxes)
     s.Load({100, 250}, {50, 999});
     EXPECT_EQ(CPoint(100, 950), s.serie.IndexToPixel(0));
     EXPECT_EQ(CPoint(250, 1), s.serie.IndexToPixel(1));
+}
+
+TEST(ChartXYSerie, PointsWithoutAxesMapToTheOrigin)
+{
+    CChartLineSerie serie(nullptr);
+    const double x[] = {5, 6};
+    const double y[] = {7, 8};
+    serie.ReplacePoints(x, y, 2);
+    EXPECT_EQ(CPoint(0, 0), serie.IndexToPixel(1));
 }
 
 TEST(ChartXYSerie, SeriesIdsAreConsecutiveAcrossOwners)

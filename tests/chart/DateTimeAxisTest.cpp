@@ -1,6 +1,8 @@
 // Date-time axis: tick grid from the origin, month arithmetic, labels and the automatic ladder.
 #include <gtest/gtest.h>
 
+#include "ChartTestSupport.h"
+
 #include <string>
 #include <vector>
 
@@ -36,14 +38,6 @@ void UseGraphPageTicks(CChartDateTimeAxis& axis)
     axis.nUnitsPerTick = 240;
     axis.strTickFormat = "%H:%M";
     axis.bAutoFormat = false;
-}
-
-std::vector<std::string> TickLabels(const CChartAxis& axis)
-{
-    std::vector<std::string> labels;
-    for (double tick : axis.TickValues())
-        labels.push_back(axis.FormatTickText(tick));
-    return labels;
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Numeric axis: fixed and automatic steps, first tick, tick walk, labels and binned mode.
 #include <gtest/gtest.h>
 
+#include "ChartTestSupport.h"
+
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -15,14 +18,6 @@ void SetSpan(CChartAxis& axis, bool horizontal, int length, double min, double m
     axis.nEndPixel = horizontal ? length : 0;
     axis.dMin = axis.dHomeMin = min;
     axis.dMax = axis.dHomeMax = max;
-}
-
-std::vector<std::string> TickLabels(const CChartAxis& axis)
-{
-    std::vector<std::string> labels;
-    for (double tick : axis.TickValues())
-        labels.push_back(axis.FormatTickText(tick));
-    return labels;
 }
 
 }  // namespace
@@ -51,6 +46,15 @@ TEST(NumericAxis, StepThatIsNotPositiveDrawsTheFirstTickOnly)
         axis.AlignFirstTick();
         EXPECT_EQ(std::vector<double>{0.0}, axis.TickValues()) << "step " << step;
     }
+}
+
+TEST(NumericAxis, StepLostInTheRoundingOfLargeValuesEndsTheWalk)
+{
+    CChartStandardAxis axis;
+    SetSpan(axis, false, 300, 1e17, 1e17 + 1000);
+    axis.SetFixedTickStep(1.0);   // 1e17 + 1 rounds back to 1e17
+    axis.AlignFirstTick();
+    EXPECT_EQ(std::vector<double>{1e17}, axis.TickValues());
 }
 
 TEST(NumericAxis, FirstTickIsTheSmallestMultipleNotBelowTheMinimum)
@@ -149,6 +153,7 @@ TEST(NumericAxis, AutomaticStepClimbsTheOneTwoFiveLadder)
         {true, 300, 0, 0.7, 0.1, 1},     // raw 0.07 -> 10p, one decimal fewer
         {false, 400, -90, 30, 10, 0},    // 20 ticks, raw 6
         {true, 300, 100, 0, 10, 0},      // a reversed range gets the step of its ordered twin
+        {true, 300, 0, HUGE_VAL, 0, 0},  // an endless range: no step, one tick
     };
     for (const Case& c : cases) {
         CChartStandardAxis axis;

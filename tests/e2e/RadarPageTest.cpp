@@ -1,4 +1,6 @@
 // The "Radar Chart" page as a user sees it: the band's text and grey, the rings and the trace.
+// Pictures are drawn by the windows' own drawing into a bitmap of the window's size, so other
+// windows on the shared test screen cannot spoil them.
 #include "ViewLogs.h"
 
 #include "app/CRadarChartGraphWnd.h"
@@ -7,27 +9,29 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace
 {
 const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kGrey = RGB(127, 127, 127);
 
-// Offset of a child window inside the top-level frame, for reading its screen pixels.
-POINT OffsetInFrame(HWND frame, HWND child)
+CRect ClientOf(const CWnd& wnd)
 {
-    POINT origin = {0, 0};
-    ::ClientToScreen(child, &origin);
-    RECT frameRect;
-    ::GetWindowRect(frame, &frameRect);
-    return POINT{origin.x - frameRect.left, origin.y - frameRect.top};
+    CRect client;
+    wnd.GetClientRect(&client);
+    return client;
 }
 
-// Red pixels within two pixels of where the slot's value lies.
-int RedNear(const WindowPixels& pixels, POINT at)
+RECT Around(POINT at, int reach)
 {
-    const RECT area = {at.x - 2, at.y - 2, at.x + 3, at.y + 3};
-    return pixels.CountColour(kRed, area);
+    return RECT{at.x - reach, at.y - reach, at.x + reach + 1, at.y + reach + 1};
+}
+
+RECT ChildRectIn(HWND child, HWND parent)
+{
+    RECT rect;
+    ::GetWindowRect(child, &rect);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 }  // namespace
 
@@ -53,28 +57,29 @@ TEST(RadarPage, BandShowsTheWholeWeekEvenForADaySearch)
     EXPECT_EQ(RADAR_MINUTES, radar.m_pGraphWnd->m_nCount);
 }
 
-TEST(RadarPage, BandAndChartFillThePage)
+TEST(RadarPage, BandIsATwentyPixelGreyStripAboveTheChart)
 {
     ViewHost host;
     host.SelectTab(2);
-    const CRadarChartWnd& radar = *host.View().m_pRadarWnd;
-    RECT page;
-    ::GetClientRect(radar.m_hWnd, &page);
-    RECT band;
-    ::GetWindowRect(radar.m_pTitleWnd->m_hWnd, &band);
-    ::MapWindowPoints(nullptr, radar.m_hWnd, reinterpret_cast<POINT*>(&band), 2);
-    RECT chart;
-    ::GetWindowRect(radar.m_pGraphWnd->m_hWnd, &chart);
-    ::MapWindowPoints(nullptr, radar.m_hWnd, reinterpret_cast<POINT*>(&chart), 2);
+    CRadarChartWnd& radar = *host.View().m_pRadarWnd;
+    const CRect page = ClientOf(radar);
+    const RECT band = ChildRectIn(radar.m_pTitleWnd->m_hWnd, radar.m_hWnd);
+    const RECT chart = ChildRectIn(radar.m_pGraphWnd->m_hWnd, radar.m_hWnd);
     EXPECT_EQ(0, band.top);
     EXPECT_EQ(20, band.bottom);
     EXPECT_EQ(page.right, band.right);
     EXPECT_EQ(20, chart.top);
     EXPECT_EQ(page.bottom, chart.bottom);
 
-    WindowPixels pixels(host.Frame());
-    const POINT bandAt = OffsetInFrame(host.Frame(), radar.m_pTitleWnd->m_hWnd);
-    EXPECT_EQ(RGB(217, 217, 217), pixels.At(bandAt.x + page.right - 20, bandAt.y + 9));
+    const CRect bandClient = ClientOf(*radar.m_pTitleWnd);
+    DibPixels pixels(bandClient.Width(), bandClient.Height());
+    radar.m_pTitleWnd->Draw(pixels.Dc(), bandClient);
+    EXPECT_EQ(RGB(217, 217, 217), pixels.At(bandClient.right - 5, bandClient.Height() / 2));
+    // The text starts 10 pixels in: black glyph pixels there, none in the margin.
+    const RECT margin = {0, 0, 10, bandClient.bottom};
+    const RECT text = {10, 0, 80, bandClient.bottom};
+    EXPECT_EQ(0, pixels.CountColour(RGB(0, 0, 0), margin));
+    EXPECT_GT(pixels.CountColour(RGB(0, 0, 0), text), 0);
 }
 
 TEST(RadarPage, TraceIsDrawnInRedWhereTheValuesLieAndNowhereElse)
@@ -85,48 +90,50 @@ TEST(RadarPage, TraceIsDrawnInRedWhereTheValuesLieAndNowhereElse)
     host.PickDate(2023, 5, 15);
     host.ClickSearch();
     host.SelectTab(2);
-    const CRadarChartGraphWnd& graph = *host.View().m_pRadarWnd->m_pGraphWnd;
-    RECT client;
-    ::GetClientRect(graph.m_hWnd, &client);
-    const int cx = client.right / 2;
-    const int cy = client.bottom / 2;
-    const int ringStep = ScreenRingStep(client.right, client.bottom);
+    CRadarChartGraphWnd& graph = *host.View().m_pRadarWnd->m_pGraphWnd;
+    const CRect client = ClientOf(graph);
+    const int cx = client.Width() / 2;
+    const int cy = client.Height() / 2;
+    const int ringStep = ScreenRingStep(client.Width(), client.Height());
     const float radius = TraceRadius(-50.0f, 0, 10, static_cast<float>(ringStep) / 10.0f);  // ring 6
 
-    WindowPixels pixels(host.Frame());
-    const POINT origin = OffsetInFrame(host.Frame(), graph.m_hWnd);
-    auto onScreen = [&](int slot) {
-        const POINT p = TracePoint(cx, cy, graph.m_pAngles[slot], radius);
-        return POINT{origin.x + p.x, origin.y + p.y};
-    };
+    DibPixels pixels(client.Width(), client.Height());
+    graph.DrawChart(pixels.Dc(), client);
+    EXPECT_EQ(Gdiplus::Ok, graph.m_lastGdiplusStatus);
+    auto at = [&](int slot) { return TracePoint(cx, cy, graph.m_pAngles[slot], radius); };
     for (int slot : {60, 360, 720, 1080, 1400})
-        EXPECT_GT(RedNear(pixels, onScreen(slot)), 0) << "slot " << slot;
+        EXPECT_GT(pixels.CountColour(kRed, Around(at(slot), 1)), 0) << "slot " << slot;
     // Thursday has no reading: no red there.
     for (int slot : {4000, 5000, 6000})
-        EXPECT_EQ(0, RedNear(pixels, onScreen(slot))) << "slot " << slot;
-    EXPECT_EQ(Gdiplus::Ok, graph.m_lastGdiplusStatus);
+        EXPECT_EQ(0, pixels.CountColour(kRed, Around(at(slot), 2))) << "slot " << slot;
+    // Nothing red off the ring.
+    EXPECT_EQ(0, pixels.CountColour(kRed, Around(POINT{cx, cy}, ringStep)));
 }
 
-TEST(RadarPage, RingsAndSpokesAreGreyOnWhite)
+TEST(RadarPage, RingsSpokesAndLabelsOnWhite)
 {
     ViewHost host;
     host.SelectTab(2);
-    const CRadarChartGraphWnd& graph = *host.View().m_pRadarWnd->m_pGraphWnd;
-    RECT client;
-    ::GetClientRect(graph.m_hWnd, &client);
-    const int cx = client.right / 2;
-    const int cy = client.bottom / 2;
-    const int ringStep = ScreenRingStep(client.right, client.bottom);
-    WindowPixels pixels(host.Frame());
-    const POINT origin = OffsetInFrame(host.Frame(), graph.m_hWnd);
-    // Ring 11 (solid) crosses the horizontal through the centre on the right; the 12 o'clock spoke
-    // runs straight up.
-    const RECT ring11 = {origin.x + cx + 11 * ringStep - 1, origin.y + cy - 1, origin.x + cx + 11 * ringStep + 2,
-                         origin.y + cy + 2};
-    EXPECT_GT(pixels.CountColour(RGB(127, 127, 127), ring11), 0);
-    const RECT spoke = {origin.x + cx - 1, origin.y + cy - 5 * ringStep - ringStep / 2, origin.x + cx + 2,
-                        origin.y + cy - 5 * ringStep - ringStep / 2 + 1};
-    EXPECT_GT(pixels.CountColour(RGB(127, 127, 127), spoke), 0);
+    CRadarChartGraphWnd& graph = *host.View().m_pRadarWnd->m_pGraphWnd;
+    const CRect client = ClientOf(graph);
+    const int cx = client.Width() / 2;
+    const int cy = client.Height() / 2;
+    const int ringStep = ScreenRingStep(client.Width(), client.Height());
+    DibPixels pixels(client.Width(), client.Height());
+    graph.DrawChart(pixels.Dc(), client);
+    EXPECT_EQ(Gdiplus::Ok, graph.m_lastGdiplusStatus);
+
+    // Ring 11 (solid) crosses the horizontal through the centre on the right and left.
+    EXPECT_GT(pixels.CountColour(kGrey, Around(POINT{cx + 11 * ringStep, cy}, 1)), 0);
+    EXPECT_GT(pixels.CountColour(kGrey, Around(POINT{cx - 11 * ringStep, cy}, 1)), 0);
+    // The 12 o'clock spoke runs straight up to ring 11.
+    for (int k : {2, 5, 10})
+        EXPECT_GT(pixels.CountColour(kGrey, Around(POINT{cx, cy - k * ringStep - ringStep / 2}, 1)), 0) << k;
     // Between rings, away from spokes and labels: white.
-    EXPECT_EQ(RGB(255, 255, 255), pixels.At(origin.x + cx + ringStep / 2 + 3 * ringStep, origin.y + cy + 3));
+    EXPECT_EQ(RGB(255, 255, 255), pixels.At(cx + 3 * ringStep + ringStep / 2, cy + 3));
+    // Labels sit right-aligned left of the spoke: black text in label 0's rectangle, none right of it.
+    const RECT label0 = ScreenFirstLabelRect(cx, cy, ringStep);
+    EXPECT_GT(pixels.CountColour(RGB(0, 0, 0), label0), 0);
+    const RECT rightOfSpoke = {cx + 2, label0.top, cx + 80, label0.bottom};
+    EXPECT_EQ(0, pixels.CountColour(RGB(0, 0, 0), rightOfSpoke));
 }

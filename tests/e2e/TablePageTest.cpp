@@ -2,6 +2,7 @@
 #include "ViewLogs.h"
 
 #include "app/CTemperatureGridWnd.h"
+#include "framework/Exceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -122,4 +123,28 @@ TEST(TablePage, AlarmOnlyOverARangeWithoutAlarmsEmptiesTheList)
     ASSERT_EQ(1, host.RowCount());
     host.ClickAlarmOnly();
     EXPECT_EQ(0, host.RowCount());
+}
+
+TEST(TablePage, ASearchOnAnUnconvertibleDayChangesNothing)
+{
+    ViewHost host;
+    host.Load(WeekWithAlarmsLog());
+    host.PickDate(2023, 5, 15);
+    host.ClickSearch();
+    // 1950 lies before the runtime's local-time range: the search stops with the framework's error.
+    host.PickDate(1950, 6, 1);
+    bool thrown = false;
+    try
+    {
+        host.View().Search();
+    }
+    catch (CException* e)
+    {
+        thrown = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(thrown);
+    EXPECT_STREQ("2023-05-15", host.View().m_strSearchStart.GetString());
+    ExpectRows(host, kStartDayRows);
+    EXPECT_TRUE(::IsWindowEnabled(host.View().m_btnPrint.m_hWnd));
 }

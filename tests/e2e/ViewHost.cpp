@@ -67,8 +67,10 @@ std::string LogData(const char* temperature, int alarm1, int alarm2)
 ViewHost::ViewHost(int width, int height)
 {
     EnsureViewPrerequisites();
-    m_hFrame = ::CreateWindowExA(0, kHostClass, "KELVORO", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, width, height,
-                                 nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    // Shown without activation, so tests running beside this one keep their focus.
+    m_hFrame = ::CreateWindowExA(0, kHostClass, "KELVORO", WS_OVERLAPPEDWINDOW, 0, 0, width, height, nullptr,
+                                 nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    ::ShowWindow(m_hFrame, SW_SHOWNOACTIVATE);
     m_pView = new CTempDegreeContainer;
     RECT client;
     ::GetClientRect(m_hFrame, &client);
@@ -158,81 +160,39 @@ std::string ViewHost::Cell(int row, int column) const
     return m_pView->m_pGridWnd->m_pListView->GetItemText(row, column).GetString();
 }
 
-WindowPixels::WindowPixels(HWND hWnd)
+DibPixels::DibPixels(int width, int height) : m_width(width), m_height(height)
 {
-    RECT rect;
-    ::GetWindowRect(hWnd, &rect);
-    m_width = rect.right - rect.left;
-    m_height = rect.bottom - rect.top;
     BITMAPINFO bmi = {};
     bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = m_width;
-    bmi.bmiHeader.biHeight = -m_height;
+    bmi.bmiHeader.biWidth = width;
+    bmi.bmiHeader.biHeight = -height;
     bmi.bmiHeader.biPlanes = 1;
     bmi.bmiHeader.biBitCount = 32;
     bmi.bmiHeader.biCompression = BI_RGB;
-    HDC screen = ::GetDC(nullptr);
-    m_hdc = ::CreateCompatibleDC(screen);
-    m_hBitmap = ::CreateDIBSection(screen, &bmi, DIB_RGB_COLORS, &m_pBits, nullptr, 0);
-    m_hOld = ::SelectObject(m_hdc, m_hBitmap);
-    ::BitBlt(m_hdc, 0, 0, m_width, m_height, screen, rect.left, rect.top, SRCCOPY);
-    ::ReleaseDC(nullptr, screen);
+    m_dc.CreateCompatibleDC(nullptr);
+    m_hBitmap = ::CreateDIBSection(m_dc.m_hDC, &bmi, DIB_RGB_COLORS, &m_pBits, nullptr, 0);
+    m_hOld = ::SelectObject(m_dc.m_hDC, m_hBitmap);
 }
 
-WindowPixels::~WindowPixels()
+DibPixels::~DibPixels()
 {
-    ::SelectObject(m_hdc, m_hOld);
+    ::SelectObject(m_dc.m_hDC, m_hOld);
     ::DeleteObject(m_hBitmap);
-    ::DeleteDC(m_hdc);
 }
 
-COLORREF WindowPixels::At(int x, int y) const
+COLORREF DibPixels::At(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+    if (m_pBits == nullptr || x < 0 || y < 0 || x >= m_width || y >= m_height)
         return CLR_INVALID;
     const DWORD bgrx = static_cast<const DWORD*>(m_pBits)[y * m_width + x];
     return RGB((bgrx >> 16) & 0xFF, (bgrx >> 8) & 0xFF, bgrx & 0xFF);
 }
 
-int WindowPixels::CountColour(COLORREF colour, const RECT& area) const
+int DibPixels::CountColour(COLORREF colour, const RECT& area) const
 {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
             count += At(x, y) == colour ? 1 : 0;
     return count;
-}
-
-bool WindowPixels::SaveBmp(const char* path) const
-{
-    FILE* file = std::fopen(path, "wb");
-    if (file == nullptr)
-        return false;
-    const int rowBytes = (m_width * 3 + 3) & ~3;
-    BITMAPFILEHEADER fh = {};
-    BITMAPINFOHEADER ih = {};
-    fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof(fh) + sizeof(ih);
-    fh.bfSize = fh.bfOffBits + rowBytes * m_height;
-    ih.biSize = sizeof(ih);
-    ih.biWidth = m_width;
-    ih.biHeight = m_height;
-    ih.biPlanes = 1;
-    ih.biBitCount = 24;
-    std::fwrite(&fh, sizeof(fh), 1, file);
-    std::fwrite(&ih, sizeof(ih), 1, file);
-    std::string row(rowBytes, '\0');
-    for (int y = m_height - 1; y >= 0; --y)
-    {
-        for (int x = 0; x < m_width; ++x)
-        {
-            const COLORREF c = At(x, y);
-            row[x * 3] = static_cast<char>(GetBValue(c));
-            row[x * 3 + 1] = static_cast<char>(GetGValue(c));
-            row[x * 3 + 2] = static_cast<char>(GetRValue(c));
-        }
-        std::fwrite(row.data(), rowBytes, 1, file);
-    }
-    std::fclose(file);
-    return true;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/CTempDegreeContainer.h"
+#include "framework/CDC.h"
 
 #include <windows.h>
 
@@ -44,27 +45,24 @@ private:
     CTempDegreeContainer* m_pView = nullptr;
 };
 
-// Screen pixels of a window, taken from the screen after it has painted.
-class WindowPixels
+// A 32-bit DIB to draw a window's picture into, as its paint handler would onto the screen;
+// independent of whatever else is on the (shared) screen.
+class DibPixels
 {
 public:
-    explicit WindowPixels(HWND hWnd);
-    ~WindowPixels();
-    WindowPixels(const WindowPixels&) = delete;
-    WindowPixels& operator=(const WindowPixels&) = delete;
+    DibPixels(int width, int height);
+    ~DibPixels();
+    DibPixels(const DibPixels&) = delete;
+    DibPixels& operator=(const DibPixels&) = delete;
 
+    CDC& Dc() { return m_dc; }
     COLORREF At(int x, int y) const;
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
-    // Pixels that are pure red (the trace) inside the given rectangle.
     int CountColour(COLORREF colour, const RECT& area) const;
-    // Saves a 24-bit BMP, for screenshots.
-    bool SaveBmp(const char* path) const;
 
 private:
-    int m_width = 0;
-    int m_height = 0;
-    HDC m_hdc = nullptr;
+    int m_width;
+    int m_height;
+    CDC m_dc;
     HBITMAP m_hBitmap = nullptr;
     HGDIOBJ m_hOld = nullptr;
     void* m_pBits = nullptr;

@@ -108,6 +108,8 @@ int main(int argc, char** argv)
     options.nDays = 365;
     options.nInterval = 1;
     options.bKeepRecords = false;
+    options.bEvents = false;     // every minute of the year has its reading
+    options.bBlackouts = false;
     const loggen::GeneratedLog log = loggen::GenerateLog(options);
 
     HWND host = CreateHost(1024, 768);
@@ -153,6 +155,13 @@ int main(int argc, char** argv)
     });
     std::printf("radar client %d x %d, %d valued slots\n", graphClient.Width(), graphClient.Height(), valued);
     Report("radar paint, full week", paint, valued, 30.0);
+    const int count = graph->m_nCount;
+    graph->m_nCount = 0;
+    const Stats grid = Measure(repeats * 4, [&] {
+        graph->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    });
+    graph->m_nCount = count;
+    Report("radar paint, rings/spokes/labels only", grid, 0, 0.0);
 
     graph->ModifyStyle(WS_POPUP, WS_CHILD);
     graph->SetParent(view->m_pRadarWnd);

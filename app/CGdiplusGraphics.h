@@ -6,13 +6,13 @@
 
 #include <gdiplus.h>
 
-class GdipGraphics
+class CGdiplusGraphics
 {
 public:
-    explicit GdipGraphics(HDC hdc);
-    ~GdipGraphics();
-    GdipGraphics(const GdipGraphics&) = delete;
-    GdipGraphics& operator=(const GdipGraphics&) = delete;
+    explicit CGdiplusGraphics(HDC hdc);
+    ~CGdiplusGraphics();
+    CGdiplusGraphics(const CGdiplusGraphics&) = delete;
+    CGdiplusGraphics& operator=(const CGdiplusGraphics&) = delete;
 
     bool IsValid() const { return m_pGraphics != nullptr; }
     Gdiplus::GpStatus GetLastStatus() const { return m_lastStatus; }
@@ -29,6 +29,7 @@ public:
 
     void DrawEllipse(Gdiplus::GpPen* pen, int x, int y, int width, int height);
     void DrawLine(Gdiplus::GpPen* pen, int x1, int y1, int x2, int y2);
+    void DrawLines(Gdiplus::GpPen* pen, const Gdiplus::GpPoint* points, int count);
 
 private:
     void Check(Gdiplus::GpStatus status);
@@ -39,20 +40,20 @@ private:
 };
 
 // A pen that gives itself back when it goes out of scope.
-class GdipPen
+class CGdiplusPen
 {
 public:
-    GdipPen(GdipGraphics& graphics, Gdiplus::ARGB color, float width)
+    CGdiplusPen(CGdiplusGraphics& graphics, Gdiplus::ARGB color, float width)
         : m_graphics(graphics), m_pPen(graphics.CreatePen(color, width))
     {
     }
-    ~GdipPen() { m_graphics.DeletePen(m_pPen); }
-    GdipPen(const GdipPen&) = delete;
-    GdipPen& operator=(const GdipPen&) = delete;
+    ~CGdiplusPen() { m_graphics.DeletePen(m_pPen); }
+    CGdiplusPen(const CGdiplusPen&) = delete;
+    CGdiplusPen& operator=(const CGdiplusPen&) = delete;
 
     Gdiplus::GpPen* Get() const { return m_pPen; }
 
 private:
-    GdipGraphics& m_graphics;
+    CGdiplusGraphics& m_graphics;
     Gdiplus::GpPen* m_pPen;
 };
