@@ -15,31 +15,15 @@ namespace
 constexpr double HALF_SECOND = 0.5 / 86400.0;
 
 // Before 1899-12-30 an OLE date's integer part counts back while its fraction counts
-// forward; all arithmetic goes through a day count that is continuous across that point.
-double ContinuousCount(double date)
-{
-    if (date > -HALF_SECOND)
-        return date;
-    const double day = std::ceil(date);
-    return day - (date - day);
-}
-
-double DateOfCount(double count)
-{
-    if (count > -HALF_SECOND)
-        return count;
-    const double day = std::floor(count);
-    return day + (day - count);
-}
-
+// forward: arithmetic goes through the framework's continuous day count.
 double AddDays(double date, double days)
 {
-    return DateOfCount(ContinuousCount(date) + days);
+    return AfxContinuousToDate(AfxDateToContinuous(date) + days);
 }
 
 double DaysBetween(double later, double earlier)
 {
-    return ContinuousCount(later) - ContinuousCount(earlier);
+    return AfxDateToContinuous(later) - AfxDateToContinuous(earlier);
 }
 
 // Whole units (unitsPerDay of them in a day) in a span of days, rounded toward zero
