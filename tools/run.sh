@@ -11,6 +11,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/wine-env.sh"
 
 "$here/setup.sh"
+"$here/printer.sh"  # a PDF printer, so that "Print" has somewhere to go
 "$here/build.sh" >/dev/null
 
 sample="$KELVORO_BUILD/sample-stick"
