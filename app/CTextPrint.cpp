@@ -11,6 +11,10 @@ const char kColumnHeading[] = "DATE        TIME   TEMP   ALARM DATA";
 const int kRuleChars = 48;
 // The time stands this many characters before the end of the header's line.
 const int kTimeFromEnd = 32;
+// The lines are code page 949 text ("℃" is two bytes). An ANSI font would read those bytes as
+// code page 1252; the Korean character set maps "Courier New" to a fixed-pitch Korean face whose
+// double-byte characters are two cells wide, so columns counted in bytes stay aligned.
+const BYTE kTextCharSet = HANGUL_CHARSET;
 }  // namespace
 
 CTextPrint::CTextPrint()
@@ -131,9 +135,9 @@ bool CTextPrint::MeasurePage(CDC& dc)
 
     m_fontHeader.DeleteObject();
     m_fontBody.DeleteObject();
-    m_fontHeader.CreateFont(2 * width, width, 0, 0, FW_NORMAL, TRUE, TRUE, FALSE, ANSI_CHARSET,
+    m_fontHeader.CreateFont(2 * width, width, 0, 0, FW_NORMAL, TRUE, TRUE, FALSE, kTextCharSet,
                             OUT_STRING_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, FIXED_PITCH, "Courier New");
-    m_fontBody.CreateFont(2 * width, width, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+    m_fontBody.CreateFont(2 * width, width, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kTextCharSet,
                           OUT_STRING_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, FIXED_PITCH, "Courier New");
 
     dc.SetMapMode(MM_TEXT);

@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64 mingw-w64-tools cmake ninja-build googletest
   wine wine64 libwine fonts-wine
   xvfb xauth x11-utils imagemagick
-  fonts-liberation fonts-nanum locales tzdata
+  fonts-liberation fonts-nanum locales tzdata python3
   cups cups-bsd printer-driver-cups-pdf ghostscript poppler-utils
   clang libclang-rt-14-dev
 )

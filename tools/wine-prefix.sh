@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Creates and configures the Wine prefix: virtual desktop, no crash dialog,
 # Korean fonts for the Korean locale's dialog fonts, the caption-button symbol
-# font, and the short date a Korean Windows installation uses.
+# font, glyph names for the Korean fixed-pitch font, and the short date a Korean
+# Windows installation uses.
 # An existing prefix configured by an older version of this script is brought
 # up to date in place (the registry import only adds and overwrites values).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/wine-env.sh"
 
-stamp="$WINEPREFIX/.kelvoro-configured-v2"
+stamp="$WINEPREFIX/.kelvoro-configured-v3"
 [ -f "$stamp" ] && exit 0
 
 mkdir -p "$WINEPREFIX"
@@ -24,6 +25,14 @@ fi
 marlett=/usr/share/wine/fonts/marlett.ttf
 [ -f "$marlett" ] || { echo "wine-prefix.sh: $marlett missing (package fonts-wine)" >&2; exit 1; }
 install -m 0644 "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+
+# Printed Korean text (the table's "℃") comes from NanumGothicCoding, whose glyphs have
+# no names; Wine's PostScript driver then calls them "g0022" and the like, and a PDF
+# made of the job holds no text that can be read back. A copy with every glyph named
+# after its character, in C:\windows\Fonts, takes the system copy's place in Wine.
+coding=/usr/share/fonts/truetype/nanum/NanumGothicCoding.ttf
+[ -f "$coding" ] || { echo "wine-prefix.sh: $coding missing (package fonts-nanum)" >&2; exit 1; }
+python3 "$here/name-glyphs.py" "$coding" "$WINEPREFIX/drive_c/windows/Fonts/NanumGothicCoding.ttf"
 
 reg_utf8="$(mktemp)"
 cat >"$reg_utf8" <<'REG'

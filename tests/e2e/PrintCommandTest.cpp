@@ -5,6 +5,7 @@
 #include "app/CRadarChartGraphWnd.h"
 #include "app/CRadarChartWnd.h"
 #include "app/CTemperatureChartWnd.h"
+#include "app/CTextPrint.h"
 #include "chart/ChartLineSerie.h"
 #include "support/PrintTestSupport.h"
 
@@ -30,6 +31,42 @@ std::string PrintLog()
     return LogHeader(2023, 5, 15, 8, 0, 10) + LogData("-085.0", 0, 0) + LogData("-084.5", 1, 0x05) +
            LogData("-012.5", 0, 0) + LogHeader(2023, 5, 16, 0, 0, 30) + LogData("-080.0", 0, 0x01) +
            LogData("-079.0", 0, 0) + LogHeader(2023, 5, 19, 6, 0, 60) + LogData("-070.0", 0, 0);
+}
+
+// The width of the printed table's character cell on the test printer, in points.
+double PrintedCellPoints()
+{
+    char name[256] = {};
+    DWORD size = sizeof(name);
+    if (!::GetDefaultPrinterA(name, &size))
+        return 0;
+    CTextPrint print;
+    print.GetDC().Attach(::CreateDCA("WINSPOOL", name, nullptr, nullptr));
+    print.MeasurePage(print.GetDC());
+    return print.GetCharWidth() * 72.0 / print.GetDC().GetDeviceCaps(LOGPIXELSX);
+}
+
+// The first page's text column from its first rule to its closing rule, read on the printer's
+// character grid, without the left margin and trailing blanks.
+std::vector<std::string> ColumnOnGrid(const std::string& pdf)
+{
+    const std::vector<std::vector<std::string>> pages = SplitPages(ReadPdfOnGrid(pdf, PrintedCellPoints()));
+    const std::string rule(48, '-');
+    std::vector<std::string> column;
+    size_t margin = std::string::npos;
+    for (const std::string& line : pages.empty() ? std::vector<std::string>() : pages[0])
+    {
+        if (margin == std::string::npos)
+            margin = line.find(rule);
+        if (margin == std::string::npos)
+            continue;
+        std::string cells = line.size() > margin ? line.substr(margin) : std::string();
+        cells.erase(cells.find_last_not_of(' ') + 1);
+        column.push_back(cells);
+        if (column.size() > 3 && cells == rule)
+            break;
+    }
+    return column;
 }
 
 class PrintCommand : public ::testing::Test
@@ -76,19 +113,34 @@ TEST_F(PrintCommand, TablePrintsItsRowsWithAlarmItemsOnLinesOfTheirOwn)
     EXPECT_EQ("KELVORO", facts.title);
     EXPECT_EQ(1, facts.pages);
     EXPECT_EQ(0, facts.rotation);
-    const std::string& text = facts.layoutText;
-    const std::vector<std::vector<std::string>> pages = SplitPages(text);
+    const std::vector<std::vector<std::string>> pages = SplitPages(facts.layoutText);
     ASSERT_FALSE(pages.empty());
     EXPECT_TRUE(std::regex_match(pages[0].front(),
                                  std::regex(R"( *KELVORO +\d\d\.\d\d\.\d\d \d\d:\d\d [AP]M, Page: +1 *)")))
         << pages[0].front();
-    EXPECT_EQ(1, CountOf(text, "DATE        TIME   TEMP   ALARM DATA"));
-    EXPECT_EQ(3, CountOf(text, std::string(48, '-')));
-    EXPECT_EQ(6, CountOf(text, "2023-05-1"));
-    EXPECT_TRUE(std::regex_search(
-        text, std::regex("\n2023-05-15 +08:10 +-84\\.5\\S* +SENSOR ALARM *\n +HIGH TEMP ALARM *\n +COMP ERROR *\n")))
-        << text;
-    EXPECT_TRUE(std::regex_search(text, std::regex("\n2023-05-19 +06:00 +-70\\.0\\S* *\n"))) << text;
+
+    // Read on the printer's character grid, the column is laid out cell for cell: each
+    // temperature with its unit, whose two cells read as "℃" and a blank, and a seven-byte
+    // temperature pushing its alarm item one cell right.
+    const std::string rule(48, '-');
+    const std::vector<std::string> expected = {
+        rule,
+        "DATE        TIME   TEMP   ALARM DATA",
+        rule,
+        u8"2023-05-15  08:00 -85.0℃",
+        u8"2023-05-15  08:10 -84.5℃   SENSOR ALARM",
+        std::string(26, ' ') + "HIGH TEMP ALARM",
+        std::string(26, ' ') + "COMP ERROR",
+        u8"2023-05-15  08:20 -12.5℃",
+        u8"2023-05-16  00:00 -80.0℃   HIGH TEMP ALARM",
+        u8"2023-05-16  00:30 -79.0℃",
+        u8"2023-05-19  06:00 -70.0℃",
+        rule,
+    };
+    const std::vector<std::string> column = ColumnOnGrid(pdf);
+    ASSERT_EQ(expected.size(), column.size()) << ReadPdfOnGrid(pdf, PrintedCellPoints());
+    for (size_t line = 0; line < expected.size(); ++line)
+        EXPECT_EQ(expected[line], column[line]) << "line " << line;
 }
 
 TEST_F(PrintCommand, TableWithTheAlarmFilterOnPrintsOnlyTheRowsShown)

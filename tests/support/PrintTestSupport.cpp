@@ -239,6 +239,19 @@ std::string RunUnixCommand(const std::string& command)
     return text;
 }
 
+namespace
+{
+std::string PdfText(const std::string& unixPath, const std::string& options)
+{
+    std::string text = RunUnixCommand("pdftotext -layout " + options + Quote(unixPath) + " -");
+    // The printer's fonts name the minus sign "hyphen", which reads back as a soft hyphen.
+    const std::string softHyphen = "\xC2\xAD";
+    for (size_t at = text.find(softHyphen); at != std::string::npos; at = text.find(softHyphen, at))
+        text.replace(at, softHyphen.size(), "-");
+    return text;
+}
+}  // namespace
+
 PdfFacts ReadPdf(const std::string& unixPath)
 {
     PdfFacts facts;
@@ -246,13 +259,15 @@ PdfFacts ReadPdf(const std::string& unixPath)
     facts.pages = std::atoi(FieldOf(info, "Pages:").c_str());
     facts.rotation = std::atoi(FieldOf(info, "Page rot:").c_str());
     facts.title = FieldOf(info, "Title:");
-    facts.layoutText = RunUnixCommand("pdftotext -layout " + Quote(unixPath) + " -");
-    // The printer's fonts name the minus sign "hyphen", which reads back as a soft hyphen.
-    const std::string softHyphen = "\xC2\xAD";
-    for (size_t at = facts.layoutText.find(softHyphen); at != std::string::npos;
-         at = facts.layoutText.find(softHyphen, at))
-        facts.layoutText.replace(at, softHyphen.size(), "-");
+    facts.layoutText = PdfText(unixPath, "");
     return facts;
+}
+
+std::string ReadPdfOnGrid(const std::string& unixPath, double cellPoints)
+{
+    char option[32];
+    std::snprintf(option, sizeof(option), "-fixed %.4f ", cellPoints);
+    return PdfText(unixPath, option);
 }
 
 std::vector<std::vector<std::string>> SplitPages(const std::string& layoutText)

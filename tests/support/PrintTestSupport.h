@@ -76,6 +76,10 @@ struct PdfFacts
     std::string layoutText;    // pdftotext -layout (UTF-8), pages separated by form feeds
 };
 PdfFacts ReadPdf(const std::string& unixPath);
+// The PDF's text laid out on a grid of cells cellPoints wide (pdftotext -layout -fixed), so that
+// monospaced text reads back column for column; a character two cells wide reads as itself and
+// a blank.
+std::string ReadPdfOnGrid(const std::string& unixPath, double cellPoints);
 // Pages of pdftotext -layout output (split at form feeds), each as its lines.
 std::vector<std::vector<std::string>> SplitPages(const std::string& layoutText);
 // The page number after "Page:" in a line read back (the spaces of a layout are approximate);
