@@ -204,8 +204,14 @@ TEST(LogParseRecords, ClearingDeletesEveryRecord)
     ScopedTimeZone zone("KST-9");
     ParsedLog parsed;
     ParseInto("T230515080001+001.00000+001.00000", parsed);
+    const void* pFirst = parsed.records.list.GetHead();
     DeleteTempRecords(parsed.records.list);
     EXPECT_TRUE(parsed.records.list.IsEmpty());
+    // Records live in shared blocks that are refilled from their start once every record in
+    // them is gone: a record that was kept would push the next one to a later slot.
+    TempRecord* pNext = new TempRecord;
+    EXPECT_EQ(pFirst, pNext) << "a cleared record was not deleted";
+    delete pNext;
 }
 
 }  // namespace
