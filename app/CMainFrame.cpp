@@ -100,10 +100,9 @@ void CMainFrame::OpenSplash()
 {
     CSplashDlg* splash = new CSplashDlg;
     LoadResourceImage(splash->m_picture.m_image, IDB_SPLASH, RT_SPLASH_IMAGE);
-    if (!splash->Create(IDD_SPLASH)) {
-        delete splash;
+    // A box that fails to open has deleted itself (PostNcDestroy).
+    if (!splash->Create(IDD_SPLASH))
         return;
-    }
     splash->CenterWindow();
     splash->ShowWindow(SW_SHOW);
 }

@@ -19,15 +19,17 @@ void PresetOrientation(CPrintDialog& dialog, short orientation)
 }
 
 // The copies are made by drawing the pages once per copy: the driver must print each page once,
-// or N copies would come out N x N times.
+// or N copies would come out N x N times. The whole block goes back, since the driver's private
+// part holds more of what was chosen in the dialog (tray, duplex, colour).
 void PrintOneCopyPerPage(CDC& dc, const CPrintDialog& dialog)
 {
-    DEVMODEA devMode;
-    if (!dialog.GetDevMode(devMode) || devMode.dmCopies == 1)
+    CDevMode settings = dialog.GetDevMode();
+    DEVMODEA* devMode = settings.Get();
+    if (devMode == nullptr || devMode->dmCopies == 1)
         return;
-    devMode.dmFields |= DM_COPIES;
-    devMode.dmCopies = 1;
-    ResetDCA(dc.GetSafeHdc(), &devMode);
+    devMode->dmFields |= DM_COPIES;
+    devMode->dmCopies = 1;
+    ResetDCA(dc.GetSafeHdc(), devMode);
 }
 }  // namespace
 

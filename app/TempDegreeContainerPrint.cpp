@@ -34,9 +34,9 @@ void PrintGraphPages(CTemperatureChartWnd& chartWnd, const CObList& records, con
 void PrintRadarPage(CRadarChartGraphWnd& graphWnd)
 {
     PrintChartDocument(DMORIENT_PORTRAIT, [&](CDC& dc, const CPrintDialog& dialog) {
-        DEVMODEA devMode;
-        dialog.GetDevMode(devMode);
-        graphWnd.PrintPage(&dc, RadarPageScale(devMode, dc));
+        // Without settings there is no print quality, and the DC's own resolution decides.
+        const CDevMode settings = dialog.GetDevMode();
+        graphWnd.PrintPage(&dc, RadarPageScale(settings.IsEmpty() ? DEVMODEA() : *settings.Get(), dc));
     });
 }
 }  // namespace

@@ -7,6 +7,10 @@ IMPLEMENT_DYNAMIC(CDateTimeCtrl, CWnd)
 
 BOOL CDateTimeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
+    // The picker's class is not among the Windows 95 controls that a program usually registers
+    // at start-up, and Windows only registers a common control's class on request.
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_DATE_CLASSES};
+    ::InitCommonControlsEx(&classes);
     return CWnd::Create(DATETIMEPICK_CLASSA, nullptr, dwStyle, rect, pParentWnd, nID);
 }
 

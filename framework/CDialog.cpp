@@ -47,12 +47,17 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
     m_nIDTemplate = nIDTemplate;
     m_pParentWnd = pParentWnd;
     const DLGTEMPLATE* dialogTemplate = LockTemplate();
-    if (dialogTemplate == nullptr)
+    if (dialogTemplate == nullptr) {
+        PostNcDestroy();
         return FALSE;
+    }
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr), dialogTemplate, GetSafeOwner(pParentWnd),
                                              &CDialog::DialogProc, 0);
-    AfxUnhookWindowCreate();
+    // A window that was made and then failed (a control that could not be created) has been
+    // through WM_NCDESTROY and PostNcDestroy, and the object may be gone: touch nothing of it.
+    if (!AfxUnhookWindowCreate())
+        PostNcDestroy();
     return hWnd != nullptr;
 }
 

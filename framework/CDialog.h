@@ -14,7 +14,8 @@ public:
     // With no parent the dialog is owned by the main window (or its active popup).
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
 
-    // Modeless: creates the window (hidden unless the template says WS_VISIBLE).
+    // Modeless: creates the window (hidden unless the template says WS_VISIBLE). When it fails,
+    // PostNcDestroy has run, as when a window ends: a dialog that deletes itself there is gone.
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     // Modal: runs the dialog and returns the value given to EndDialog, or -1 if it could not run.
     virtual INT_PTR DoModal();

@@ -17,10 +17,13 @@ IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 
 namespace {
 
+// Never destroyed: global GDI objects (the program's fonts) are built before the map's first
+// use, so at exit they are destroyed after it, and their destructors still go through it. What
+// it holds at exit is only memory; the handles belong to the objects.
 CHandleMap<HGDIOBJ, CGdiObject>& GdiMap()
 {
-    static CHandleMap<HGDIOBJ, CGdiObject> map([](CGdiObject& object) { object.m_hObject = nullptr; });
-    return map;
+    static auto* map = new CHandleMap<HGDIOBJ, CGdiObject>([](CGdiObject& object) { object.m_hObject = nullptr; });
+    return *map;
 }
 
 // A wrapper of the class that matches the handle's kind, so run-time type tests hold.

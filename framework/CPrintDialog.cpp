@@ -57,9 +57,9 @@ int CPrintDialog::GetCopies() const
 {
     if (m_pd.Flags & PD_USEDEVMODECOPIES)
     {
-        DEVMODEA devMode;
-        if (GetDevMode(devMode))
-            return devMode.dmCopies;
+        const CDevMode devMode = GetDevMode();
+        if (!devMode.IsEmpty())
+            return devMode.Get()->dmCopies;
     }
     return m_pd.nCopies;
 }
@@ -85,15 +85,9 @@ void CPrintDialog::ReleaseDevMode() const
         GlobalUnlock(m_pd.hDevMode);
 }
 
-bool CPrintDialog::GetDevMode(DEVMODEA& devMode) const
+CDevMode CPrintDialog::GetDevMode() const
 {
-    devMode = DEVMODEA();
-    const DEVMODEA* locked = LockDevMode();
-    if (locked == nullptr)
-        return false;
-    devMode = *locked;
-    ReleaseDevMode();
-    return true;
+    return CDevMode(m_pd.hDevMode);
 }
 
 CString CPrintDialog::DevNamesText(WORD DEVNAMES::*offset) const

@@ -1,6 +1,7 @@
 // The common print dialog: asks for a printer, its settings and a page range, and makes the printer DC.
 #pragma once
 
+#include "framework/CDevMode.h"
 #include "framework/CString.h"
 
 #include <windows.h>
@@ -34,8 +35,9 @@ public:
     // The settings' DEVMODE, locked; every call must be paired with ReleaseDevMode.
     DEVMODEA* LockDevMode() const;
     void ReleaseDevMode() const;
-    // A copy of the settings' DEVMODE fields (zeroed when there is none); false when there is none.
-    bool GetDevMode(DEVMODEA& devMode) const;
+    // A copy of the whole settings block, the driver's private part included; empty when there
+    // are no settings.
+    CDevMode GetDevMode() const;
 
     CString GetDeviceName() const;
     CString GetDriverName() const;

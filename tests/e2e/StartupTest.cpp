@@ -6,6 +6,70 @@
 #include <gtest/gtest.h>
 #include <commctrl.h>
 
+#include <cstdlib>
+#include <iterator>
+
+// ---- Objects deleted twice
+// While a DoubleDeleteWatch lives, memory that the program deletes on its thread is held back
+// from the heap (so nothing else can be given it), and a second delete of it is counted instead
+// of damaging the heap.
+
+namespace {
+
+struct DeleteWatchState
+{
+    DWORD thread = 0;  // the watched thread; 0 when nothing is watched
+    void* held[4096] = {};
+    size_t next = 0;
+    int twice = 0;
+};
+
+DeleteWatchState g_deleteWatch;
+
+class DoubleDeleteWatch
+{
+public:
+    DoubleDeleteWatch()
+    {
+        g_deleteWatch = DeleteWatchState();
+        g_deleteWatch.thread = ::GetCurrentThreadId();
+    }
+    ~DoubleDeleteWatch()
+    {
+        g_deleteWatch.thread = 0;
+        for (void* memory : g_deleteWatch.held)
+            std::free(memory);
+    }
+    DoubleDeleteWatch(const DoubleDeleteWatch&) = delete;
+    DoubleDeleteWatch& operator=(const DoubleDeleteWatch&) = delete;
+
+    int DeletedTwice() const { return g_deleteWatch.twice; }
+};
+
+}  // namespace
+
+void operator delete(void* memory) noexcept
+{
+    if (memory != nullptr && g_deleteWatch.thread == ::GetCurrentThreadId()) {
+        for (void* held : g_deleteWatch.held) {
+            if (held == memory) {
+                ++g_deleteWatch.twice;
+                return;
+            }
+        }
+        void*& slot = g_deleteWatch.held[g_deleteWatch.next++ % std::size(g_deleteWatch.held)];
+        std::free(slot);
+        slot = memory;
+        return;
+    }
+    std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t) noexcept
+{
+    ::operator delete(memory);
+}
+
 namespace {
 
 std::string StatusText(HWND bar, int pane)
@@ -73,6 +137,52 @@ TEST(Startup, SplashPictureFillsThePictureControlFromItsTopLeftCorner)
     ::ReleaseDC(picture, dc);
     EXPECT_LT(GetRValue(corner), 60);
     EXPECT_GT(GetBValue(corner), GetRValue(corner));
+}
+
+// Refuses to make the splash box's picture control, as a system short of resources would: the
+// box then fails after its window was made and handed to its object.
+class RefuseSplashPicture
+{
+public:
+    RefuseSplashPicture() { m_hook = ::SetWindowsHookExA(WH_CBT, &Hook, nullptr, ::GetCurrentThreadId()); }
+    ~RefuseSplashPicture() { ::UnhookWindowsHookEx(m_hook); }
+    RefuseSplashPicture(const RefuseSplashPicture&) = delete;
+    RefuseSplashPicture& operator=(const RefuseSplashPicture&) = delete;
+
+    static int Refused() { return s_refused; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HCBT_CREATEWND) {
+            const CREATESTRUCTA* cs = reinterpret_cast<const CBT_CREATEWNDA*>(lParam)->lpcs;
+            char parentClass[16] = {};
+            ::GetClassNameA(cs->hwndParent, parentClass, sizeof parentClass);
+            if ((cs->style & WS_CHILD) && reinterpret_cast<UINT_PTR>(cs->hMenu) == IDC_SPLASH_PICTURE &&
+                lstrcmpA(parentClass, "#32770") == 0) {
+                ++s_refused;
+                return 1;
+            }
+        }
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    HHOOK m_hook;
+    static int s_refused;
+};
+
+int RefuseSplashPicture::s_refused = 0;
+
+TEST(Startup, SplashBoxThatFailsToOpenIsDeletedOnceAndTheProgramRunsOn)
+{
+    DoubleDeleteWatch watch;
+    RefuseSplashPicture refuse;
+    AppHarness app;
+    ASSERT_TRUE(app.Started());
+    ASSERT_EQ(1, RefuseSplashPicture::Refused());
+    EXPECT_EQ(0, watch.DeletedTwice()) << "the splash box object was deleted twice";
+    EXPECT_EQ(nullptr, app.Splash());
+    EXPECT_TRUE(::IsWindowVisible(app.MainWindow()));
 }
 
 TEST(Startup, MainWindowHasTitleMenuEmptyViewAndStatusBar)

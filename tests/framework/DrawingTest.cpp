@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -137,6 +140,37 @@ TEST(GdiOwnership, DestroyedObjectsGiveTheirHandlesBack)
     for (HGDIOBJ handle : handles)
         EXPECT_EQ(0u, ::GetObjectType(handle));
     EXPECT_EQ(before, ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS));
+}
+
+namespace {
+
+// A global GDI object, as the program's fonts are: constructed before the handle map comes into
+// being on first use, and destroyed at exit after everything made later.
+class GlobalFont : public CFont
+{
+public:
+    ~GlobalFont() override
+    {
+        // Its clean-up goes through the handle map: the map must still know it.
+        if (m_hObject != nullptr && CGdiObject::FromHandle(m_hObject) != this) {
+            std::fputs("the handle map was gone before a global GDI object\n", stderr);
+            std::_Exit(3);
+        }
+    }
+};
+
+GlobalFont g_globalFont;
+
+}  // namespace
+
+TEST(GdiOwnershipDeathTest, GlobalObjectsStillFindTheHandleMapAtExit)
+{
+    EXPECT_EXIT(
+        {
+            g_globalFont.CreatePointFont(90, "Arial");
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(CScrollBar, ControlKeepsRangeAndPosition)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+
 namespace
 {
 struct FlagCase
@@ -50,6 +52,58 @@ TEST(PrintDialog, CopiesComeFromTheSettingsWhenTheyHoldThem)
     }
 }
 
+struct SettingsBlockCase
+{
+    const char* what;
+    WORD publicSize;   // dmSize
+    WORD driverExtra;  // dmDriverExtra
+    size_t memory;     // bytes of the global memory block
+    size_t copied;     // dmSize + dmDriverExtra of the copy; 0 when it stays empty
+};
+
+// The driver reads its private part right after the public fields: a copy that is handed to
+// ResetDC or CreateDC must hold all of it.
+TEST(PrintDialog, SettingsCopyHoldsTheWholeBlockWithTheDriversPrivatePart)
+{
+    const WORD full = sizeof(DEVMODEA);
+    const WORD older = offsetof(DEVMODEA, dmFormName);
+    const SettingsBlockCase cases[] = {
+        {"private part", full, 24, full + 24u, full + 24u},
+        {"no private part", full, 0, full, full},
+        {"older public part, then private", older, 16, older + 16u, older + 16u},
+        {"private part past the end of the memory", full, 4000, full + 24u, full},
+        {"public part past the end of the memory", full, 0, full - 20u, 0},
+    };
+    for (const SettingsBlockCase& block : cases) {
+        SCOPED_TRACE(block.what);
+        CPrintDialog dialog(FALSE);
+        dialog.m_pd.hDevMode = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, block.memory);
+        BYTE* bytes = static_cast<BYTE*>(::GlobalLock(dialog.m_pd.hDevMode));
+        ASSERT_NE(nullptr, bytes);
+        for (size_t i = 0; i < block.memory; ++i)
+            bytes[i] = static_cast<BYTE>(0xA5 ^ i);
+        DEVMODEA* source = reinterpret_cast<DEVMODEA*>(bytes);
+        source->dmSize = block.publicSize;
+        source->dmDriverExtra = block.driverExtra;
+        source->dmCopies = 3;
+        ::GlobalUnlock(dialog.m_pd.hDevMode);
+
+        const CDevMode copy = dialog.GetDevMode();
+        ASSERT_EQ(block.copied, copy.GetSize());
+        if (block.copied == 0) {
+            EXPECT_EQ(nullptr, copy.Get());
+            continue;
+        }
+        const BYTE* copied = reinterpret_cast<const BYTE*>(copy.Get());
+        for (size_t i = offsetof(DEVMODEA, dmFields); i < block.copied; ++i)
+            ASSERT_EQ(bytes[i], copied[i]) << "byte " << i;
+        EXPECT_EQ(block.publicSize, copy.Get()->dmSize);
+        EXPECT_EQ(block.copied - block.publicSize, copy.Get()->dmDriverExtra);
+        EXPECT_EQ(3, copy.Get()->dmCopies);
+        EXPECT_EQ(3, dialog.GetCopies());
+    }
+}
+
 TEST(PrintDialog, DefaultsNameThePrinterAndCanBeFetchedAgain)
 {
     if (!HaveDefaultPrinter())
@@ -62,9 +116,9 @@ TEST(PrintDialog, DefaultsNameThePrinterAndCanBeFetchedAgain)
     ASSERT_TRUE(dialog.GetDefaults());
     EXPECT_FALSE(dialog.GetDeviceName().IsEmpty());
     EXPECT_FALSE(dialog.GetDriverName().IsEmpty());
-    DEVMODEA devMode;
-    ASSERT_TRUE(dialog.GetDevMode(devMode));
-    EXPECT_STREQ(dialog.GetDeviceName(), reinterpret_cast<const char*>(devMode.dmDeviceName));
+    const CDevMode devMode = dialog.GetDevMode();
+    ASSERT_FALSE(devMode.IsEmpty());
+    EXPECT_STREQ(dialog.GetDeviceName(), reinterpret_cast<const char*>(devMode.Get()->dmDeviceName));
     EXPECT_NE(nullptr, dialog.CreatePrinterDC());
     EXPECT_GT(::GetDeviceCaps(dialog.GetPrinterDC(), HORZRES), 0);
 }
