@@ -24,9 +24,9 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const char kPrintFontFace[] = "Microsoft Sans Serif";
 const size_t kTracePointsPerCall = 500;
 
-BOOL CreatePrintFont(CFont& font, int height, BYTE pitch)
+BOOL CreatePrintFont(CFont& font, int height, BYTE pitch, BYTE charSet)
 {
-    return font.CreateFont(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_STRING_PRECIS,
+    return font.CreateFont(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charSet, OUT_STRING_PRECIS,
                            CLIP_STROKE_PRECIS, DRAFT_QUALITY, pitch, kPrintFontFace);
 }
 
@@ -117,9 +117,11 @@ void CRadarChartGraphWnd::PrintPage(CDC* pDC, double scale)
     CFont titleFont;
     CFont dateFont;
     CFont labelFont;
-    CreatePrintFont(titleFont, layout.nTitleFontHeight, DEFAULT_PITCH);
-    CreatePrintFont(dateFont, layout.nDateFontHeight, DEFAULT_PITCH);
-    CreatePrintFont(labelFont, layout.nLabelFontHeight, FIXED_PITCH);
+    CreatePrintFont(titleFont, layout.nTitleFontHeight, DEFAULT_PITCH, ANSI_CHARSET);
+    CreatePrintFont(dateFont, layout.nDateFontHeight, DEFAULT_PITCH, ANSI_CHARSET);
+    // The label font also draws the start marker's arrow, two bytes of code page 949: an ANSI
+    // font would have them read as code page 1252 and print two Latin letters.
+    CreatePrintFont(labelFont, layout.nLabelFontHeight, FIXED_PITCH, HANGUL_CHARSET);
 
     CGdiplusGraphics graphics(pDC->m_hDC);
     graphics.SetPageUnit(UnitDocument);

@@ -175,8 +175,15 @@ void CTempDegreeContainer::FeedRadar(const SearchWalk& walk)
         return;
     CRadarChartGraphWnd* pGraph = m_pRadarWnd->m_pGraphWnd;
     pGraph->m_strKindName = walk.pKind->pszCaption;
-    if (m_pRadarWnd->m_pTitleWnd != nullptr)
-        m_pRadarWnd->m_pTitleWnd->m_strText = walk.strRadarTitle;
+    CRadarChartTitleWnd* pBand = m_pRadarWnd->m_pTitleWnd;
+    if (pBand != nullptr)
+    {
+        pBand->m_strText = walk.strRadarTitle;
+        // The band draws its text only when it paints: left alone it would go on naming the
+        // previous week above the new trace.
+        if (pBand->GetSafeHwnd() != nullptr)
+            pBand->InvalidateRect(nullptr, FALSE);
+    }
     pGraph->m_strStart = walk.strSearchStart;
     pGraph->m_strEnd = walk.strWeekLastDay;
     pGraph->m_nKind = m_nDeviceKind;

@@ -12,12 +12,13 @@
 
 struct MetafileText
 {
-    std::string text;      // the characters, narrowed (the tests use ASCII texts)
+    std::string text;      // the characters in code page 949, as the program holds its texts
     RECT bounds;           // inclusive, glyph overhang included
     POINT origin;          // where the text starts
     COLORREF textColour;   // in force when it was drawn
     COLORREF bkColour;
     bool bFill;            // an opaque call without text: a solid fill of bounds in bkColour
+    BYTE charSet;          // of the font selected when it was drawn
 };
 
 std::vector<MetafileText> RecordTexts(const std::function<void(CDC&)>& draw);

@@ -33,6 +33,37 @@ RECT ChildRectIn(HWND child, HWND parent)
     ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
+
+// What the band shows after a search, as the screen would have it: its next paint redraws only
+// its update region, so outside that region the picture from before the search stays.
+struct BandAfterSearch
+{
+    int changed = 0;  // pixels a full repaint would change
+    int stale = 0;    // of those, pixels that the search leaves to the old picture
+};
+
+BandAfterSearch ClickSearchOnTheBand(ViewHost& host)
+{
+    CRadarChartTitleWnd& band = *host.View().m_pRadarWnd->m_pTitleWnd;
+    const CRect client = ClientOf(band);
+    DibPixels before(client.Width(), client.Height());
+    band.Draw(before.Dc(), client);
+    ::SendMessageA(host.View().m_btnSearch.m_hWnd, BM_CLICK, 0, 0);  // no repaint of everything
+    HRGN update = ::CreateRectRgn(0, 0, 0, 0);
+    ::GetUpdateRgn(band.m_hWnd, update, FALSE);
+    DibPixels after(client.Width(), client.Height());
+    band.Draw(after.Dc(), client);
+    BandAfterSearch result;
+    for (int y = 0; y < client.Height(); ++y)
+        for (int x = 0; x < client.Width(); ++x)
+            if (before.At(x, y) != after.At(x, y))
+            {
+                ++result.changed;
+                result.stale += ::PtInRegion(update, x, y) ? 0 : 1;
+            }
+    ::DeleteObject(update);
+    return result;
+}
 }  // namespace
 
 TEST(RadarPage, BandShowsThePlaceholderUntilTheFirstSearch)
@@ -55,6 +86,21 @@ TEST(RadarPage, BandShowsTheWholeWeekEvenForADaySearch)
     EXPECT_STREQ("2023-05-21", radar.m_pGraphWnd->m_strEnd.GetString());
     EXPECT_STREQ("ULT-FREEZER", radar.m_pGraphWnd->m_strKindName.GetString());
     EXPECT_EQ(RADAR_MINUTES, radar.m_pGraphWnd->m_nCount);
+}
+
+TEST(RadarPage, BandShowsTheNewWeekRightAfterASecondSearch)
+{
+    ViewHost host;
+    host.Load(WeekWithAlarmsLog());
+    host.PickDate(2023, 5, 15);
+    host.ClickSearch();
+    host.SelectTab(2);
+    host.PickDate(2023, 5, 17);
+    const BandAfterSearch shown = ClickSearchOnTheBand(host);
+    ASSERT_STREQ("Duration:   2023-05-17  ~  2023-05-23",
+                 host.View().m_pRadarWnd->m_pTitleWnd->m_strText.GetString());
+    EXPECT_GT(shown.changed, 0);
+    EXPECT_EQ(0, shown.stale) << "the band still shows the previous week";
 }
 
 TEST(RadarPage, BandIsATwentyPixelGreyStripAboveTheChart)

@@ -1,11 +1,14 @@
 // The radar's printed page drawn onto a bitmap standing in for the printer: title, dates, start
-// marker, rings and trace where the page layout puts them.
+// marker, rings and trace where the page layout puts them; and onto a metafile for the fonts of
+// its texts.
+#include "MetafileTexts.h"
 #include "ViewLogs.h"
 
 #include "app/CRadarChartGraphWnd.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 namespace
@@ -27,6 +30,18 @@ void FillWeekAt(CRadarChartGraphWnd& graph, float value)
         graph.m_pAngles[RADAR_MINUTES - 1 - i] = (360.0 * i / RADAR_MINUTES + 90) * 0.017453292519943295;
         graph.m_pValues[i] = i < 1440 ? value : RADAR_NO_VALUE;  // the first day only
     }
+}
+
+// The code page that Windows reads the bytes of an ANSI text call with, given the character set
+// of the font selected (Wine reads them as the system's code page whatever the font).
+UINT CodePageOf(BYTE charSet)
+{
+    if (charSet == DEFAULT_CHARSET)
+        return ::GetACP();
+    CHARSETINFO info = {};
+    const BOOL known = ::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<DWORD_PTR>(charSet)), &info,
+                                              TCI_SRCCHARSET);
+    return known ? info.ciACP : 0;
 }
 }  // namespace
 
@@ -68,6 +83,23 @@ TEST(RadarPrintPage, TitleDatesMarkerRingsAndTraceWhereTheLayoutPutsThem)
     EXPECT_GT(page.CountColour(kRed, Around(noon, 1)), 0);
     const POINT thursday = TracePoint(l.cx, l.cy, graph.m_pAngles[5000], radius);
     EXPECT_EQ(0, page.CountColour(kRed, Around(thursday, 2)));
+}
+
+TEST(RadarPrintPage, StartMarkersArrowIsDrawnInAFontThatReadsCodePage949)
+{
+    EnsureViewPrerequisites();
+    CRadarChartGraphWnd graph;
+    graph.m_strStart = "2023-05-15";
+    const std::vector<MetafileText> texts = RecordTexts([&](CDC& dc) { graph.PrintPage(&dc, 1.0); });
+    int markers = 0;
+    for (const MetafileText& t : texts)
+    {
+        if (std::all_of(t.text.begin(), t.text.end(), [](char c) { return (c & 0x80) == 0; }))
+            continue;
+        EXPECT_EQ(949u, CodePageOf(t.charSet)) << "character set " << int(t.charSet);
+        markers += t.text == "2023-05-15 →" ? 1 : 0;
+    }
+    EXPECT_EQ(1, markers);
 }
 
 TEST(RadarPrintPage, AScaleThatIsNoResolutionFallsBackToTheDevicesOwn)
