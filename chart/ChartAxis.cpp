@@ -411,7 +411,9 @@ void CChartAxis::Paint(CDC* dc)
 
 void CChartAxis::PaintTick(double value, CDC* dc)
 {
-    HDC hdc = dc->GetSafeHdc();
+    HDC hdc = dc ? dc->GetSafeHdc() : nullptr;
+    if (!hdc)
+        return;
     // A degenerate range has no scale: its one label sits at the middle of the axis,
     // without a tick mark or a grid line.
     const bool hasPixel = dMin != dMax;

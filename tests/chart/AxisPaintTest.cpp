@@ -286,9 +286,13 @@ TEST(AxisPaint, HiddenAxisOrMissingDCDrawsNothing)
     EXPECT_TRUE(emf.lines.empty());
     EXPECT_TRUE(emf.texts.empty());
     axis.bVisible = true;
+    axis.pGrid->lstTickPixels = {7};
     axis.Paint(nullptr);
     CDC noHandle;
     axis.Paint(&noHandle);
+    axis.PaintTick(14, nullptr);
+    axis.PaintTick(14, &noHandle);
+    EXPECT_EQ(std::list<int>{7}, axis.pGrid->lstTickPixels);
 }
 
 TEST(AxisPaint, SecondaryAxesDrawOnTheFarSideOfThePlot)
