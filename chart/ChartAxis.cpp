@@ -113,8 +113,9 @@ std::vector<double> CChartAxis::TickValues() const
     double tick = FirstTick();
     ticks.push_back(tick);
     double next = tick;
-    // A step lost in the rounding of large values would never reach the end of the range.
-    while (TickAfter(tick, next) && next > tick)
+    // TickAfter refuses a step that does not move forward in its axis's own order (OLE dates
+    // before 1899-12-30 run backwards within a day), so a step lost in rounding ends the walk.
+    while (TickAfter(tick, next))
     {
         ticks.push_back(next);
         tick = next;
@@ -410,7 +411,9 @@ void CChartAxis::Paint(CDC* dc)
 
 void CChartAxis::PaintTick(double value, CDC* dc)
 {
-    HDC hdc = dc->GetSafeHdc();
+    HDC hdc = dc ? dc->GetSafeHdc() : nullptr;
+    if (!hdc)
+        return;
     // A degenerate range has no scale: its one label sits at the middle of the axis,
     // without a tick mark or a grid line.
     const bool hasPixel = dMin != dMax;

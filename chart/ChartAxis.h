@@ -37,7 +37,8 @@ public:
     virtual void SetBinned(bool b);
     virtual double PixelToValue(int pixel) const;
     virtual double FirstTick() const = 0;
-    // Stores the tick after current in next; true while next is still within the range.
+    // Stores the tick after current in next; true while next lies after current and still
+    // within the range.
     virtual bool TickAfter(double current, double& next) const = 0;
     virtual int TickPixel(double value) const = 0;
     virtual int BinMidPixel(double value) const = 0;

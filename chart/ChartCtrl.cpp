@@ -113,6 +113,7 @@ BEGIN_MESSAGE_MAP(CChartCtrl, CWnd)
     ON_WM_RBUTTONDOWN()
     ON_WM_RBUTTONUP()
     ON_WM_RBUTTONDBLCLK()
+    ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChanged)
     ON_WM_SIZE()
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
@@ -563,9 +564,12 @@ void CChartCtrl::ZoomToBox()
 
 void CChartCtrl::OnLButtonUp(UINT flags, CPoint point)
 {
-    ::ReleaseCapture();
+    // The drag ends before the capture goes, so that OnCaptureChanged does not cancel it;
+    // a drag that lost the capture earlier was cancelled there and applies nothing.
+    const bool dragged = bZooming;
     bZooming = false;
-    if (bZoomAllowed)
+    ::ReleaseCapture();
+    if (bZoomAllowed && dragged)
     {
         if (rcZoom.right < rcZoom.left || rcZoom.bottom < rcZoom.top)
             ResetZoom();
@@ -610,6 +614,21 @@ void CChartCtrl::OnRButtonDblClk(UINT flags, CPoint point)
 {
     RouteMouseEvent(ChartMouseEvent::RightDouble, point);
     Default();
+}
+
+// The capture went elsewhere (Alt+Tab, a message box, another window) while a button was held:
+// the button's release may never reach us, so the drag is cancelled here. A zoom box is
+// dropped unapplied and erased from the screen; a pan keeps what it has moved so far.
+LRESULT CChartCtrl::OnCaptureChanged(WPARAM, LPARAM newCapture)
+{
+    if (reinterpret_cast<HWND>(newCapture) != GetSafeHwnd())
+    {
+        if (bZooming)
+            ::InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
+        bZooming = false;
+        bPanning = false;
+    }
+    return Default();
 }
 
 void CChartCtrl::RouteMouseEvent(ChartMouseEvent kind, CPoint point)

@@ -128,6 +128,7 @@ protected:
     void OnRButtonDown(UINT flags, CPoint point);
     void OnRButtonUp(UINT flags, CPoint point);
     void OnRButtonDblClk(UINT flags, CPoint point);
+    LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
     void OnSize(UINT type, int cx, int cy);
     void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
     void OnVScroll(UINT code, UINT pos, CScrollBar* bar);

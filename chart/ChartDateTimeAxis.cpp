@@ -170,7 +170,8 @@ bool CChartDateTimeAxis::TickAfter(double current, double& next) const
     if (dMin == dMax)
         return false;
     next = StepFrom(current);
-    return next <= dMax;
+    // Compared in time: before 1899-12-30 a later hour of the same day has a lower value.
+    return DaysBetween(next, current) > 0.0 && DaysBetween(next, dMax) <= 0.0;
 }
 
 int CChartDateTimeAxis::TickPixel(double value) const

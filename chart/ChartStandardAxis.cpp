@@ -44,7 +44,8 @@ bool CChartStandardAxis::TickAfter(double current, double& next) const
     if (dTickStep == 0.0)
         return false;
     next = current + dTickStep;
-    return next <= dMax;
+    // A step lost in the rounding of large values would never reach the end of the range.
+    return next > current && next <= dMax;
 }
 
 int CChartStandardAxis::TickPixel(double value) const

@@ -85,16 +85,21 @@ std::vector<std::string> TextStrings(const CEmfRecording& emf)
     return strings;
 }
 
-SIZE Extent(CChartAxis& axis, const std::string& text)
+SIZE Extent(int sizeTenths, const std::string& face, const std::string& text)
 {
     CMemoryCanvas canvas(10, 10);
     CFont font;
-    font.CreatePointFont(axis.nFontSizeTenths, axis.strFontFace.c_str(), canvas.DC());
+    font.CreatePointFont(sizeTenths, face.c_str(), canvas.DC());
     HGDIOBJ old = ::SelectObject(canvas.DC()->GetSafeHdc(), font.GetSafeHandle());
     SIZE size = {0, 0};
     ::GetTextExtentPoint32A(canvas.DC()->GetSafeHdc(), text.c_str(), static_cast<int>(text.size()), &size);
     ::SelectObject(canvas.DC()->GetSafeHdc(), old);
     return size;
+}
+
+SIZE Extent(CChartAxis& axis, const std::string& text)
+{
+    return Extent(axis.nFontSizeTenths, axis.strFontFace, text);
 }
 
 }  // namespace
@@ -286,9 +291,13 @@ TEST(AxisPaint, HiddenAxisOrMissingDCDrawsNothing)
     EXPECT_TRUE(emf.lines.empty());
     EXPECT_TRUE(emf.texts.empty());
     axis.bVisible = true;
+    axis.pGrid->lstTickPixels = {7};
     axis.Paint(nullptr);
     CDC noHandle;
     axis.Paint(&noHandle);
+    axis.PaintTick(14, nullptr);
+    axis.PaintTick(14, &noHandle);
+    EXPECT_EQ(std::list<int>{7}, axis.pGrid->lstTickPixels);
 }
 
 TEST(AxisPaint, SecondaryAxesDrawOnTheFarSideOfThePlot)
@@ -521,11 +530,10 @@ TEST(AxisPaint, PaintLeavesTheDeviceContextAsItFoundIt)
 TEST(AxisPaint, AxisLabelMeasuresItsTextWithRoomAroundIt)
 {
     CMemoryCanvas canvas(10, 10);
-    CChartAxisLabel reference;
-    reference.strText = "Temperature";
-    const SIZE horizontal = reference.Measure(canvas.DC());
-    ASSERT_GT(horizontal.cx, 4);
-    ASSERT_GT(horizontal.cy, 4);
+    // The text measured in the label's default font (10-point Microsoft Sans Serif), plus 4 pixels each way.
+    const SIZE text = Extent(100, "Microsoft Sans Serif", "Temperature");
+    ASSERT_GT(text.cx, 0);
+    const SIZE horizontal = {text.cx + 4, text.cy + 4};
 
     struct Case {
         bool visible;

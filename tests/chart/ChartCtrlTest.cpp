@@ -27,9 +27,37 @@ SIZE BufferSize(CChartCtrl& chart)
 struct SCountedAxis : CChartStandardAxis
 {
     int* deaths;
+    std::string* order = nullptr;  // 'A' appended at each axis deletion
     explicit SCountedAxis(int* d) : deaths(d) {}
-    ~SCountedAxis() override { ++*deaths; }
+    ~SCountedAxis() override
+    {
+        ++*deaths;
+        if (order)
+            *order += 'A';
+    }
 };
+
+struct SOrderedSerie : CChartLineSerie
+{
+    std::string* order;  // 'S' appended at each series deletion
+    SOrderedSerie(CChartCtrl* chart, std::string* o) : CChartLineSerie(chart), order(o) {}
+    ~SOrderedSerie() override
+    {
+        // Axes already deleted: the test reports the order instead of unlinking from freed memory.
+        if (order->find('A') != std::string::npos)
+            pXAxis = pYAxis = nullptr;
+        *order += 'S';
+    }
+};
+
+// Swallows WM_SIZE, so that a window changes size without its handler hearing of it.
+WNDPROC g_sizeBlindProc = nullptr;
+LRESULT CALLBACK SizeBlindProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_SIZE)
+        return 0;
+    return ::CallWindowProcA(g_sizeBlindProc, hwnd, msg, wParam, lParam);
+}
 }
 
 TEST(ChartCtrl, PaletteColoursSeriesInInsertionOrderAndWrapsAfterTen)
@@ -191,6 +219,19 @@ TEST(ChartCtrl, ResizeBuildsABufferOfTheNewSize)
     ::SetWindowPos(w.chart.GetSafeHwnd(), nullptr, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOSENDCHANGING);
     w.chart.Redraw();
     EXPECT_EQ(200, BufferSize(w.chart).cx);
+
+    // Without a WM_SIZE, a redraw keeps the bitmap it has.
+    HWND hwnd = w.chart.GetSafeHwnd();
+    g_sizeBlindProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SizeBlindProc)));
+    ::MoveWindow(hwnd, 0, 0, 600, 400, TRUE);
+    w.chart.Redraw();
+    ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_sizeBlindProc));
+    RECT client;
+    ::GetClientRect(hwnd, &client);
+    ASSERT_EQ(600, client.right);
+    EXPECT_EQ(200, BufferSize(w.chart).cx);
+    EXPECT_EQ(100, BufferSize(w.chart).cy);
 }
 
 TEST(ChartCtrl, EmptyWindowStillGetsABuffer)
@@ -359,14 +400,19 @@ TEST(ChartCtrl, MirroredGradientOverAnOddWidthLeavesTheLastColumn)
 TEST(ChartCtrl, DestructionDeletesSeriesBeforeTheirAxes)
 {
     int deaths = 0;
+    std::string order;
     {
         CChartCtrl chart;
-        chart.PlaceAxis(new SCountedAxis(&deaths), ChartAxisSide::Left);
-        chart.PlaceAxis(new SCountedAxis(&deaths), ChartAxisSide::Bottom);
-        chart.InsertSeries(new CChartLineSerie(&chart));
-        chart.InsertSeries(new CChartLineSerie(&chart));
+        for (ChartAxisSide side : {ChartAxisSide::Left, ChartAxisSide::Bottom})
+        {
+            SCountedAxis* axis = new SCountedAxis(&deaths);
+            axis->order = &order;
+            chart.PlaceAxis(axis, side);
+        }
+        chart.InsertSeries(new SOrderedSerie(&chart, &order));
+        chart.InsertSeries(new SOrderedSerie(&chart, &order));
     }
-    EXPECT_EQ(2, deaths);
+    EXPECT_EQ("SSAA", order);
 }
 
 TEST(ChartCtrl, NewAxisBarStartsWithARangeOfOneStep)

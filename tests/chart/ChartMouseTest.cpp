@@ -191,6 +191,53 @@ TEST(ChartMouse, DisallowedPanMovesNothingButFollowsTheButton)
     EXPECT_EQ(100, w.left->dMax);
 }
 
+TEST(ChartMouse, LosingTheCaptureEndsTheDrag)
+{
+    enum class Loss { Released, TakenByAnotherWindow };
+    for (Loss loss : {Loss::Released, Loss::TakenByAnotherWindow})
+    {
+        const auto takeCapture = [loss] {
+            if (loss == Loss::Released)
+                ::ReleaseCapture();
+            else
+                ::SetCapture(TestHost().GetSafeHwnd());
+        };
+        SWindowChart w;
+        w.chart.crZoomRect = RGB(255, 0, 0);
+        const RECT plot = w.chart.rcPlot;
+        const POINT from = {plot.left + 100, plot.top + 50};
+        const POINT to = {plot.left + 300, plot.top + 200};
+        Send(w.chart, WM_LBUTTONDOWN, from, MK_LBUTTON);
+        Send(w.chart, WM_MOUSEMOVE, to, MK_LBUTTON);
+        ::UpdateWindow(w.chart.GetSafeHwnd());
+        HDC dc = ::GetDC(w.chart.GetSafeHwnd());
+        ASSERT_EQ(RGB(255, 0, 0), ::GetPixel(dc, from.x + 50, to.y) & 0xFFFFFF);
+        takeCapture();
+        ::UpdateWindow(w.chart.GetSafeHwnd());
+        EXPECT_EQ(::GetPixel(w.chart.dcBuffer.GetSafeHdc(), from.x + 50, to.y) & 0xFFFFFF,
+                  ::GetPixel(dc, from.x + 50, to.y) & 0xFFFFFF)
+            << "the box is erased";
+        ::ReleaseDC(w.chart.GetSafeHwnd(), dc);
+        const unsigned before = w.chart.RenderCount();
+        Send(w.chart, WM_MOUSEMOVE, {to.x + 50, to.y + 50}, MK_LBUTTON);
+        EXPECT_EQ(to.x, w.chart.rcZoom.right);
+        Send(w.chart, WM_LBUTTONUP, {to.x + 50, to.y + 50});
+        EXPECT_EQ(before, w.chart.RenderCount());
+        EXPECT_EQ(0, w.bottom->dMin);
+        EXPECT_EQ(1000, w.bottom->dMax);
+        EXPECT_EQ(0, w.left->dMin);
+        EXPECT_EQ(100, w.left->dMax);
+
+        Send(w.chart, WM_RBUTTONDOWN, from, MK_RBUTTON);
+        takeCapture();
+        EXPECT_FALSE(w.chart.bPanning);
+        Send(w.chart, WM_MOUSEMOVE, to, MK_RBUTTON);
+        EXPECT_EQ(0, w.bottom->dMin);
+        EXPECT_EQ(100, w.left->dMax);
+        ::ReleaseCapture();
+    }
+}
+
 TEST(ChartMouse, DoubleClickStartsNoZoomAndReachesTheSeries)
 {
     SWindowChart w;

@@ -111,6 +111,34 @@ TEST(DateTimeAxis, TicksStepAcrossTheStartOfOleTime)
     }
 }
 
+// Before 1899-12-30 the OLE value of a later hour of the same day is lower: the walk still
+// covers the whole range in time.
+TEST(DateTimeAxis, SubDayTicksBeforeTheStartOfOleTimeWalkTheWholeRange)
+{
+    struct Case {
+        ChartTimeUnit unit;
+        int count;
+        double min, max;
+        std::vector<std::string> labels;
+    } cases[] = {
+        {ChartTimeUnit::Hour, 6, Date(1899, 12, 28), Date(1899, 12, 29, 12),
+         {"28 00:00", "28 06:00", "28 12:00", "28 18:00", "29 00:00", "29 06:00", "29 12:00"}},
+        {ChartTimeUnit::Minute, 30, Date(1899, 12, 29, 22), Date(1899, 12, 30, 1),
+         {"29 22:00", "29 22:30", "29 23:00", "29 23:30", "30 00:00", "30 00:30", "30 01:00"}},
+    };
+    for (const Case& c : cases) {
+        CChartDateTimeAxis axis;
+        SetSpan(axis, 600, c.min, c.max);
+        axis.bAutoStep = false;
+        axis.eTickUnit = c.unit;
+        axis.nUnitsPerTick = c.count;
+        axis.bAutoFormat = false;
+        axis.strTickFormat = "%d %H:%M";
+        axis.AlignFirstTick();
+        EXPECT_EQ(c.labels, TickLabels(axis)) << static_cast<int>(c.unit) << " x " << c.count;
+    }
+}
+
 TEST(DateTimeAxis, ShiftByMonthsBorrowsWholeYears)
 {
     struct Case {
