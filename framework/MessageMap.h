@@ -108,7 +108,7 @@ protected:                                           \
     const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
     const AFX_MSGMAP* theClass::GetThisMessageMap()                                  \
     {                                                                                \
-        typedef theClass ThisClass;                                                  \
+        [[maybe_unused]] typedef theClass ThisClass; /* a map may have no entries */ \
         typedef baseClass TheBaseClass;                                              \
         static const AFX_MSGMAP_ENTRY entries[] = {
 

@@ -15,8 +15,16 @@ for z in "${zones[@]}"; do
   [ -e "/usr/share/zoneinfo/$z" ] || { echo "fuzz.sh: time zone $z missing (install tzdata)" >&2; exit 1; }
 done
 
-cmake -S "$fuzzdir" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$build" -- -j"$(nproc)" >/dev/null
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+# The build's progress is kept out of the test log; a failed build shows all of it.
+if ! { cmake -S "$fuzzdir" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ &&
+       cmake --build "$build" -- -j"$(nproc)"; } >"$work/build.log" 2>&1; then
+  cat "$work/build.log" >&2
+  echo "fuzz.sh: the native build failed" >&2
+  exit 1
+fi
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -24,8 +32,6 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The table tests set the zones they need themselves.
 "$build/native_log_tests" --gtest_brief=1
 
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
 pids=()
 for i in "${!zones[@]}"; do
   z="${zones[$i]}"

@@ -24,8 +24,9 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   sudo_cmd=""
   [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  # The packages' scripts run in a locale every machine has: the Korean one is made below.
+  LANG=C.UTF-8 $sudo_cmd apt-get update -qq
+  LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
 # Korean locale: Wine takes code page 949 from it.

@@ -153,9 +153,13 @@ TEST_F(FileRobustness, RandomBytesLoadAsTheParseReadsThem)
         std::vector<std::string> messages = Load(Write("TEMPDATA.txt", bytes), saysSomething ? 1 : 0);
         EXPECT_EQ(expectedCount, Now().records);
         if (!parse.bOk)
+        {
             EXPECT_NE(std::string::npos, messages.at(0).find("Invalid header")) << messages.at(0);
+        }
         else if (expectedCount == 0)
+        {
             EXPECT_EQ(kNoData, messages.at(0));
+        }
     }
     ExpectStillUsable();
 }

@@ -22,7 +22,12 @@ const size_t kPebGdiSharedHandleTable = 0xF8;  // offset in the 64-bit process e
 
 DWORD CountGdiHandleTable()
 {
+    // GCC 12 takes the header's read of the thread block at gs:0x30 for a read through a null
+    // pointer and warns that it is out of bounds; the read is how the block is found on x64.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Warray-bounds"
     const BYTE* peb = reinterpret_cast<const BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+#pragma GCC diagnostic pop
     const GdiHandleEntry* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + kPebGdiSharedHandleTable);
     if (table == nullptr)
         return 0;

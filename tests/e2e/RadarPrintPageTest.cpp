@@ -144,8 +144,7 @@ TEST(RadarPrintPage, PrintsOnePageOnARealPrinterWithoutGdiplusFailures)
         graph.m_pAngles[RADAR_MINUTES - 1 - i] = (360.0 * i / RADAR_MINUTES + 90) * 0.017453292519943295;
         graph.m_pValues[i] = -80.0f + 10.0f * static_cast<float>(i % 1440) / 1440.0f;
     }
-    DOCINFOA doc = {sizeof(doc), "KelvoroChart"};
-    ASSERT_GT(dc.StartDoc(&doc), 0);
+    ASSERT_GT(dc.StartDoc("KelvoroChart"), 0);
     graph.PrintPage(&dc, 300.0 / dc.GetDeviceCaps(LOGPIXELSY));
     EXPECT_GT(dc.EndDoc(), 0);
     EXPECT_EQ(Gdiplus::Ok, graph.m_lastGdiplusStatus);
