@@ -12,10 +12,20 @@ source "$here/wine-env.sh"
 stamp="$WINEPREFIX/.kelvoro-configured-v3"
 [ -f "$stamp" ] && exit 0
 
+# Wine's own output is kept, with its error lines, and shown only when a step did not take.
+log="$(mktemp)"
+trap 'rm -f "$log"' EXIT
+fail() {
+  cat "$log" >&2
+  echo "wine-prefix.sh: $1" >&2
+  exit 1
+}
+
 mkdir -p "$WINEPREFIX"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  "$WINE" wineboot -i >/dev/null 2>&1 </dev/null || true
+  WINEDEBUG=-all,err+all "$WINE" wineboot -i >"$log" 2>&1 </dev/null || true
   wineserver -w
+  [ -f "$WINEPREFIX/system.reg" ] || fail "wineboot did not create the prefix $WINEPREFIX"
 fi
 
 # This Wine build looks for its own fonts in "Z:\usr\share\wine\../fonts", a
@@ -88,7 +98,9 @@ REG
 reg_utf16="$WINEPREFIX/drive_c/kelvoro.reg"
 { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$reg_utf8"; } >"$reg_utf16"
 rm -f "$reg_utf8"
-"$WINE" regedit /S 'C:\kelvoro.reg' >/dev/null 2>&1 </dev/null
+WINEDEBUG=-all,err+all "$WINE" regedit /S 'C:\kelvoro.reg' >"$log" 2>&1 </dev/null || true
 wineserver -w
+# The stamp below keeps this prefix as it is from now on: make sure the settings are in it.
+grep -q '^"sShortDate"="yyyy-MM-dd"' "$WINEPREFIX/user.reg" || fail "the registry settings were not imported"
 rm -f "$WINEPREFIX"/.kelvoro-configured-v*
 touch "$stamp"
