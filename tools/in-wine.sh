@@ -13,7 +13,16 @@ fi
 # The first Wine process starts services that would inherit the caller's output
 # pipe (ctest then waits on it): start them here, detached from our streams.
 wineserver -p 2>/dev/null || true  # already running for this prefix: use it
-"$WINE" cmd /c exit >/dev/null 2>&1 </dev/null || true
+# Their output goes to a file (a pipe would be held open by them), shown only if Wine failed.
+started="$(mktemp)"
+if ! WINEDEBUG=-all,err+all "$WINE" cmd /c exit >"$started" 2>&1 </dev/null; then
+  cat "$started" >&2
+  rm -f "$started"
+  echo "in-wine.sh: Wine did not start" >&2
+  wineserver -k || true
+  exit 1
+fi
+rm -f "$started"
 status=0
 "$@" || status=$?
 wineserver -k || true
