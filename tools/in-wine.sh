@@ -23,7 +23,20 @@ if ! WINEDEBUG=-all,err+all "$WINE" cmd /c exit >"$started" 2>&1 </dev/null; the
   exit 1
 fi
 rm -f "$started"
+
+# Wine closes the virtual desktop a second after its last program ends, and the next program
+# starts it again, handing it that program's output pipe: ctest then waits for the desktop to
+# close before it calls the test done. Start the desktop here, away from our streams, and keep
+# it up with an idle program that waits on a pipe until we are done.
+"$WINE" explorer.exe /desktop >/dev/null 2>&1 </dev/null &
+keeper="$(mktemp -u)"
+mkfifo "$keeper"
+exec 9<>"$keeper"
+"$WINE" cmd /c pause <"$keeper" >/dev/null 2>&1 &
+rm -f "$keeper"
+
 status=0
 "$@" || status=$?
+exec 9>&-
 wineserver -k || true
 exit $status
