@@ -27,16 +27,16 @@ rm -f "$started"
 # Wine closes the virtual desktop a second after its last program ends, and the next program
 # starts it again, handing it that program's output pipe: ctest then waits for the desktop to
 # close before it calls the test done. Start the desktop here, away from our streams, and keep
-# it up with an idle program that waits on a pipe until we are done.
+# it up with an idle program that reads a pipe nobody writes to, until the server is stopped.
 "$WINE" explorer.exe /desktop >/dev/null 2>&1 </dev/null &
-keeper="$(mktemp -u)"
-mkfifo "$keeper"
-exec 9<>"$keeper"
-"$WINE" cmd /c pause <"$keeper" >/dev/null 2>&1 &
-rm -f "$keeper"
+idle="$(mktemp -u)"
+mkfifo "$idle"
+exec 9<>"$idle"
+rm -f "$idle"
+"$WINE" cmd /c pause <&9 >/dev/null 2>&1 &
+exec 9<&-
 
 status=0
 "$@" || status=$?
-exec 9>&-
 wineserver -k || true
 exit $status
