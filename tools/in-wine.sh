@@ -15,7 +15,7 @@ fi
 wineserver -p 2>/dev/null || true  # already running for this prefix: use it
 # Their output goes to a file (a pipe would be held open by them), shown only if Wine failed.
 started="$(mktemp)"
-if ! WINEDEBUG=-all,err+all "$WINE" cmd /c exit >"$started" 2>&1 </dev/null; then
+if ! WINEDEBUG="$KELVORO_WINE_ERRORS" "$WINE" cmd /c exit >"$started" 2>&1 </dev/null; then
   cat "$started" >&2
   rm -f "$started"
   echo "in-wine.sh: Wine did not start" >&2

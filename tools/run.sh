@@ -32,7 +32,7 @@ else
   rm -f "$shots"/kelvoro-*.png
   # The tour's log is shown only when it fails; then Wine's error lines in it say why.
   KELVORO_SAMPLE_DIR="$sample" KELVORO_SHOTS_DIR="Z:${shots//\//\\}" KELVORO_FORCE_XVFB=1 \
-    "$here/in-wine.sh" env WINEDEBUG=-all,err+all "$WINE" "$KELVORO_BUILD/tests/e2e_tests.exe" \
+    "$here/in-wine.sh" env WINEDEBUG="$KELVORO_WINE_ERRORS" "$WINE" "$KELVORO_BUILD/tests/e2e_tests.exe" \
       --gtest_also_run_disabled_tests --gtest_filter='UserTour.*' >"$shots/tour.log" 2>&1 ||
     { cat "$shots/tour.log"; exit 1; }
   sed -n 's/^screenshot: Z://p' "$shots/tour.log" | tr '\\' '/'

@@ -7,7 +7,7 @@ source "$here/wine-env.sh"
 
 # wine64-preloader is only suggested by wine64, but without it Wine cannot always reserve the
 # fixed addresses it needs (the shared user data page among them) before the kernel's randomised
-# layout takes them: about one start in a thousand then dies before the program's main.
+# layout takes them, and now and then a program dies before its main.
 packages=(
   g++-mingw-w64-x86-64 mingw-w64-tools cmake ninja-build googletest
   wine wine64 wine64-preloader libwine fonts-wine

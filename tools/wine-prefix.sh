@@ -23,7 +23,7 @@ fail() {
 
 mkdir -p "$WINEPREFIX"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  WINEDEBUG=-all,err+all "$WINE" wineboot -i >"$log" 2>&1 </dev/null || true
+  WINEDEBUG="$KELVORO_WINE_ERRORS" "$WINE" wineboot -i >"$log" 2>&1 </dev/null || true
   wineserver -w
   [ -f "$WINEPREFIX/system.reg" ] || fail "wineboot did not create the prefix $WINEPREFIX"
 fi
@@ -98,7 +98,7 @@ REG
 reg_utf16="$WINEPREFIX/drive_c/kelvoro.reg"
 { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$reg_utf8"; } >"$reg_utf16"
 rm -f "$reg_utf8"
-WINEDEBUG=-all,err+all "$WINE" regedit /S 'C:\kelvoro.reg' >"$log" 2>&1 </dev/null || true
+WINEDEBUG="$KELVORO_WINE_ERRORS" "$WINE" regedit /S 'C:\kelvoro.reg' >"$log" 2>&1 </dev/null || true
 wineserver -w
 # The stamp below keeps this prefix as it is from now on: make sure the settings are in it.
 grep -q '^"sShortDate"="yyyy-MM-dd"' "$WINEPREFIX/user.reg" || fail "the registry settings were not imported"
